@@ -1,0 +1,127 @@
+// taalspoor-zoek: the search engine of Taalspoor at a terminal, on the files of the
+// current directory. Prints, page by page, exactly what the window's result area holds.
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/options.h"
+#include "search/front_end.h"
+#include "search/search_driver.h"
+#include "search/search_state.h"
+#include "wordlist/latin1.h"
+
+namespace {
+
+using namespace taalspoor;
+
+class PageSink final : public ResultSink {
+public:
+    void append_line(std::string_view line) override { lines.emplace_back(line); }
+    int line_count() const override { return static_cast<int>(lines.size()); }
+    void page_full() override { full = true; }
+
+    std::vector<std::string> lines;
+    bool full = false;
+};
+
+class TerminalDialogs final : public UserDialogs {
+public:
+    explicit TerminalDialogs(std::optional<int> word_length) : word_length_(word_length) {}
+
+    void show_message(BoxKind, std::string_view text) override {
+        std::cerr << latin1_to_utf8(text) << '\n';
+        ++messages_shown;
+    }
+    bool ask_yes_no(BoxKind, std::string_view text) override {
+        std::cerr << latin1_to_utf8(text) << " (ja)\n";
+        return true;
+    }
+    // The only input box of a search asks for mode 11's word length: --lengte answers it,
+    // once; a second question means the number was refused.
+    std::optional<std::string> ask_text(std::string_view, std::string_view, std::string_view) override {
+        if (!word_length_ || length_given_) return std::nullopt;
+        length_given_ = true;
+        return std::to_string(*word_length_);
+    }
+
+    int messages_shown = 0;
+
+private:
+    std::optional<int> word_length_;
+    bool length_given_ = false;
+};
+
+class NoEvents final : public EventPump {
+public:
+    void process_pending_events() override {}
+};
+
+void print_page(const PageSink& sink, bool latin1_output) {
+    std::string out;
+    for (const std::string& line : sink.lines) {
+        out += latin1_output ? line : latin1_to_utf8(line);
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+}
+
+int refuse(const std::string& text) {
+    std::cerr << latin1_to_utf8(text) << '\n';
+    return 1;
+}
+
+int usage_error(const std::string& reason) {
+    std::cerr << "taalspoor-zoek: " << reason << "\n\n" << cli::usage_text;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options = cli::parse_options(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) return usage_error(error);
+    if (options->help) {
+        std::cout << cli::usage_text;
+        return 0;
+    }
+    const auto mode = static_cast<Mode>(options->mode);
+    if (!mode_available(mode))
+        return usage_error("zoekwijze " + std::to_string(options->mode) + " is in deze versie nog niet beschikbaar");
+    if (options->y_list) return usage_error("--y-lijst is in deze versie nog niet beschikbaar");
+
+    const std::string typed = utf8_to_latin1_lossy(options->query_utf8);
+    if (!first_character_acceptable(typed)) return refuse(first_character_message);
+
+    SearchState state;
+    state.chosen_mode = mode;
+    state.case_sensitive = options->case_sensitive;
+    const std::string current_query = current_query_for_search(typed, state.case_sensitive);
+
+    TerminalDialogs dialogs(options->word_length);
+    NoEvents events;
+    for (;;) {
+        PageSink page;
+        SearchContext ctx{state, page, dialogs, events, "."};
+        const Dispatch dispatch = plan_dispatch(state, current_query);
+        if (dispatch == Dispatch::nothing_to_search) return refuse(no_query_message);
+        const int messages_before = dialogs.messages_shown;
+        try {
+            run_dispatch(ctx, dispatch);
+        } catch (const FileError& e) {
+            print_page(page, options->latin1_output);
+            std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
+            return 3;
+        }
+        print_page(page, options->latin1_output);
+        if (page.lines.empty() && dialogs.messages_shown > messages_before) return 1;  // refused query
+        if (!page.full) return 0;
+        if (!options->all_pages) {
+            std::cerr << "taalspoor-zoek: er volgen meer woorden; --alles toont alle pagina's\n";
+            return 0;
+        }
+    }
+}

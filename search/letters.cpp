@@ -1,0 +1,17 @@
+#include "search/letters.h"
+
+namespace taalspoor {
+
+namespace {
+std::string mapped(std::string_view s, unsigned char (*map)(unsigned char)) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(map(static_cast<unsigned char>(c)));
+    return out;
+}
+}  // namespace
+
+std::string lower_cased(std::string_view s) { return mapped(s, lower_byte); }
+std::string accents_folded(std::string_view s) { return mapped(s, folded_byte); }
+std::string sort_key(std::string_view word) { return mapped(word, sort_byte); }
+
+}  // namespace taalspoor

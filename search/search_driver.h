@@ -1,0 +1,41 @@
+#pragma once
+// What the press of the start button hands to the modes, shared by the window and
+// taalspoor-zoek: the choice between the stored and the current query, and the
+// dispatch to the chosen mode's driver.
+
+#include <string>
+
+#include "search/front_end.h"
+#include "search/search_state.h"
+
+namespace taalspoor {
+
+enum class Dispatch {
+    mode_driver,        // the chosen mode runs with the stored query
+    word_length_mode,   // mode 11 runs; it asks for the word length itself
+    nothing_to_search,  // "U heeft nog geen zoekstring ingevuld."
+    nothing,            // mode 11 with text in the query: nothing is searched
+};
+
+inline constexpr const char* no_query_message = "U heeft nog geen zoekstring ingevuld.";
+inline constexpr const char* first_character_message = "Taalspoor moet met een letter beginnen.";
+inline constexpr const char* mode_not_available_message = "Deze zoekwijze is nog niet beschikbaar.";
+
+// The current query as a search start takes it: lower-cased (A to Z) unless case-sensitive.
+std::string current_query_for_search(std::string_view text, bool case_sensitive);
+
+// Does the query field accept this text? Only the first character before any backslash
+// is judged: a full stop, a letter A to Z or ÿ.
+bool first_character_acceptable(std::string_view text);
+
+// Takes the current query into the stored one where the start button does so (the
+// stored query is empty, or the mode is the anagram) and says what runs.
+Dispatch plan_dispatch(SearchState& state, const std::string& current_query);
+
+bool mode_available(Mode mode);
+
+// Runs the driver that plan_dispatch chose. Shows the not-available box for a mode
+// that this build lacks.
+void run_dispatch(SearchContext& ctx, Dispatch dispatch);
+
+}  // namespace taalspoor

@@ -1,0 +1,21 @@
+#pragma once
+// Conversion between UTF-8 (terminals, the Debian word list) and the ISO 8859-1
+// bytes the program works in.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace taalspoor {
+
+// A character outside ISO 8859-1 in a query becomes this byte, which no list holds
+// (it ends an own list file), so such a character never matches a word.
+inline constexpr char foreign_character = '\x1A';
+
+// nullopt when the text is not valid UTF-8 or holds a character outside ISO 8859-1.
+std::optional<std::string> utf8_to_latin1(std::string_view utf8);
+// Every character outside ISO 8859-1 (and every malformed sequence) becomes foreign_character.
+std::string utf8_to_latin1_lossy(std::string_view utf8);
+std::string latin1_to_utf8(std::string_view latin1);
+
+}  // namespace taalspoor
