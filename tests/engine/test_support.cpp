@@ -89,6 +89,16 @@ const std::vector<std::string>& Harness::next_page() {
     return sink.lines;
 }
 
+std::vector<std::string> all_pages_list_part(Harness& harness, Mode mode, std::string_view field_text) {
+    std::vector<std::string> all = list_part(harness.start(mode, field_text));
+    for (int guard = 0; harness.sink.pages_full > 0 && guard < 100000; ++guard) {
+        harness.sink.pages_full = 0;
+        const auto page = list_part(harness.next_page());
+        all.insert(all.end(), page.begin(), page.end());
+    }
+    return all;
+}
+
 std::vector<std::string> list_part(const std::vector<std::string>& lines) {
     const auto sep = std::find(lines.begin(), lines.end(), std::string(separator_line));
     return {lines.begin(), sep};

@@ -118,6 +118,20 @@ struct Harness {
     std::string field_text;
 };
 
+// Every page of a search, as repeated presses of the start button give them: the word
+// list's part of each page, joined.
+std::vector<std::string> all_pages_list_part(Harness& harness, Mode mode, std::string_view field_text);
+
+// The words of the shipped list that a matcher accepts, reading the whole list with no
+// index and no early end: what a search must find.
+template <class Matcher>
+std::vector<std::string> whole_list_matches(const Matcher& matcher) {
+    std::vector<std::string> out;
+    for (const ListWord& w : shipped_list_words())
+        if (!w.word.empty() && matcher.matches_list_word(w.word)) out.push_back(w.word);
+    return out;
+}
+
 // The lines before the separator line (the word list's part of a page).
 std::vector<std::string> list_part(const std::vector<std::string>& lines);
 // The lines after it (the own list's part).
