@@ -22,6 +22,7 @@ EarlyEndTests::EarlyEndTests(std::string_view q, Which which) {
     first_ = which.first_letter && length > 0 && q0 != '.';
     second_ = which.second_letter && length == 2 && q0 != '.' && q1 != '.';
     third_ = which.third_letter && length > 2 && q0 != '.' && q1 != '.' && q2 != '.';
+    any_ = first_ || second_ || third_;
 }
 
 }  // namespace taalspoor

@@ -27,7 +27,10 @@ public:
     EarlyEndTests(std::string_view query, Which which);
 
     // Does this word show that the sorted list has passed every possible match?
-    bool fire(std::string_view word) const {
+    bool fire(std::string_view word) const { return any_ && fire_on(word); }
+
+private:
+    bool fire_on(std::string_view word) const {
         const auto w0 = byte_at(word, 0);
         if (first_ && upper_byte(w0) > q_upper0_ && gewoonteken(w0) && word != "ofie" && word != "ua")
             return true;
@@ -43,8 +46,7 @@ public:
         return false;
     }
 
-private:
-    bool first_ = false, second_ = false, third_ = false;
+    bool first_ = false, second_ = false, third_ = false, any_ = false;
     unsigned char q_upper0_ = 0;
     // The query's first three bytes in the list's sort order: the second- and third-letter
     // tests compare there, because the list is not sorted by raw bytes (capitals, accents).

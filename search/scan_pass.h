@@ -85,6 +85,7 @@ PassFigures run_scan_pass(SearchContext& ctx, const PassRules& rules, const Matc
                 if (count >= listing_page_limit) {
                     results.page_full();
                     st.stored_query = std::string(word);
+                    st.stored_query_is_page_start = true;
                     st.stop_flag = true;
                 } else {
                     results.append_line(word);
@@ -93,21 +94,23 @@ PassFigures run_scan_pass(SearchContext& ctx, const PassRules& rules, const Matc
         }
     };
 
+    const bool listing = rules.page_rule == PageRule::listing_of_200;
+    const bool stop_tested_per_word = rules.stop_tested_per_word;
     BlockReader reader(list);
-    reader.run(start, st.stop_flag, ctx.events, [&](const ListBlock& block) {
+    reader.run(start, [&st] { return st.stop_flag; }, ctx.events, [&](const ListBlock& block) {
         // The first run of a block is always examined; the stop flag is tested after it.
         for_each_line(block.data, static_cast<std::size_t>(block.last) + 1,
-                      [&](std::string_view word, std::size_t at) {
+                      [&, listing, stop_tested_per_word](std::string_view word, std::size_t at) {
                           if (!word.empty()) {
                               if (matcher.ends_scan(word)) st.stop_flag = true;
-                              if (rules.page_rule == PageRule::listing_of_200) {
+                              if (listing) {
                                   if (!listing_started) listing_started = matcher.matches_list_word(word);
                                   if (listing_started) page_step(word, block.offset + static_cast<std::int32_t>(at));
                               } else if (matcher.matches_list_word(word)) {
                                   page_step(word, block.offset + static_cast<std::int32_t>(at));
                               }
                           }
-                          return !rules.stop_tested_per_word || !st.stop_flag;
+                          return !stop_tested_per_word || !st.stop_flag;
                       });
     });
 

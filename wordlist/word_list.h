@@ -47,17 +47,17 @@ struct ListBlock {
 
 // Reads the list from `start` in blocks of 10000 bytes, as every pass does: events get
 // their turn before each block, the block is cut after its last line feed, and the next
-// block starts at that line feed. The loop ends at the end of the file or when the stop
-// flag is set. A line that does not fit in a block is skipped up to its next line feed.
+// block starts at that line feed. The loop ends at the end of the file or when
+// should_stop() says so. A line that does not fit in a block is skipped up to its next line feed.
 class BlockReader {
 public:
     explicit BlockReader(ListFile& file) : file_(file) {}
 
-    template <class OnBlock>
-    void run(std::int32_t start, const bool& stop_flag, EventPump& events, OnBlock&& on_block) {
+    template <class ShouldStop, class OnBlock>
+    void run(std::int32_t start, ShouldStop&& should_stop, EventPump& events, OnBlock&& on_block) {
         std::int64_t offset = start;
         bool at_end = file_.size() == 0;
-        while (!at_end && !stop_flag) {
+        while (!at_end && !should_stop()) {
             events.process_pending_events();
             const std::size_t n = file_.read_at(offset, buffer_.data(), block_size);
             at_end = offset + static_cast<std::int64_t>(n) >= file_.size();
