@@ -1,0 +1,80 @@
+#include "wordlist/file_writing.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "search/front_end.h"
+
+namespace taalspoor {
+
+int WriteLayer::create_temporary(const std::filesystem::path& beside, std::filesystem::path& temporary, int& fd) {
+    std::string pattern = (beside.parent_path() / ("." + beside.filename().string() + ".XXXXXX")).string();
+    fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0) return errno;
+    temporary = pattern;
+    return 0;
+}
+
+int WriteLayer::write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+int WriteLayer::flush_to_disk(int fd) { return ::fsync(fd) == 0 ? 0 : errno; }
+
+int WriteLayer::close_file(int fd) { return ::close(fd) == 0 ? 0 : errno; }
+
+int WriteLayer::rename_over(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+WriteLayer& system_write_layer() {
+    static WriteLayer layer;
+    return layer;
+}
+
+void replace_file_whole(const std::filesystem::path& target, std::string_view bytes, const std::string& name,
+                        WriteLayer& layer) {
+    auto fail = [&](int err) {
+        throw FileError("Het bestand <" + name + "> kan niet worden geschreven: " + std::strerror(err));
+    };
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (existed && (S_ISDIR(old.st_mode) || ::access(target.c_str(), W_OK) != 0))
+        fail(S_ISDIR(old.st_mode) ? EISDIR : EACCES);
+
+    std::filesystem::path temporary;
+    int fd = -1;
+    if (const int err = layer.create_temporary(target, temporary, fd)) fail(err);
+    auto abandon = [&](int err) {
+        if (fd >= 0) ::close(fd);
+        ::unlink(temporary.c_str());
+        fail(err);
+    };
+    // The new file keeps the old one's permissions; a new one gets the usual ones.
+    const mode_t mode = existed ? (old.st_mode & 07777) : [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    if (::fchmod(fd, mode) != 0) abandon(errno);
+    if (const int err = layer.write_all(fd, bytes)) abandon(err);
+    if (const int err = layer.flush_to_disk(fd)) abandon(err);
+    const int closing = layer.close_file(fd);
+    fd = -1;
+    if (closing) abandon(closing);
+    if (const int err = layer.rename_over(temporary, target)) abandon(err);
+}
+
+}  // namespace taalspoor
