@@ -1,0 +1,3 @@
+#include "accessories/about_box.h"
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "accessories/author_box.h"
+
+Tauteurdlg::Tauteurdlg(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "ownlist/own_list_dialog.h"
+
+Tlijstdlg::Tlijstdlg(QWidget* parent) : QDialog(parent) {}
