@@ -28,6 +28,8 @@ public:
 
     // Does this word show that the sorted list has passed every possible match?
     bool fire(std::string_view word) const { return any_ && fire_on(word); }
+    // Is any test made at all? A caller that prepares each word for the tests can skip that.
+    bool any() const { return any_; }
 
 private:
     bool fire_on(std::string_view word) const {

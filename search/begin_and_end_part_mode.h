@@ -1,0 +1,46 @@
+#pragma once
+// Mode 4: a begin part and an end part, split by a backslash: "ver\ing" finds every word
+// that begins with ver and ends with ing. The two parts are laid against the word
+// independently, so they may overlap: "ab\bc" finds abc.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "search/dotted_part.h"
+#include "search/end_part_mode.h"
+#include "search/front_end.h"
+#include "search/matchers.h"
+
+namespace taalspoor {
+
+inline constexpr const char* both_parts_message = "Vul voor en na het teken \\ iets in";
+
+struct BeginAndEndParts {
+    std::string begin_part, end_part;
+};
+
+// The query without its blanks, split at its first backslash; a further backslash
+// belongs to the end part. nullopt when either part would be empty.
+std::optional<BeginAndEndParts> split_begin_and_end(std::string_view query);
+
+class BeginAndEndPartMatcher {
+public:
+    BeginAndEndPartMatcher(const BeginAndEndParts& parts, bool case_sensitive, bool standard_list);
+
+    // Made on the word as the list holds it, from the begin part.
+    bool ends_scan(std::string_view word) const { return early_end_.fire(word); }
+    bool matches_list_word(std::string_view word) const {
+        return !word.empty() && begin_part_.begins(word) && end_part_.matches_list_word(word);
+    }
+    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+
+private:
+    DottedPart begin_part_;
+    EndPartMatcher end_part_;
+    EarlyEndTests early_end_;
+};
+
+void run_begin_and_end_part_mode(SearchContext& ctx, const std::string& query);
+
+}  // namespace taalspoor

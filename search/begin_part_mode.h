@@ -1,0 +1,44 @@
+#pragma once
+// Mode 2: a begin part. "kat" finds kat and every longer word that begins with it; a
+// dot stands for one unknown letter, also where the word has already ended.
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "search/dotted_part.h"
+#include "search/front_end.h"
+#include "search/matchers.h"
+
+namespace taalspoor {
+
+// The early-end tests a begin part allows (modes 2 and 4 alike).
+EarlyEndTests::Which begin_part_tests(std::string_view begin_part, bool standard_list);
+
+class BeginPartMatcher {
+public:
+    BeginPartMatcher(std::string_view query, bool case_sensitive, bool standard_list);
+
+    // The tests look at the word with its accents folded, so that a word such as één
+    // takes part in them as the e-word it sorts among. They read at most the first three
+    // bytes and compare whole words only with "ofie" and "ua": the first five folded bytes
+    // decide them as the whole folded word would, without copying every word.
+    bool ends_scan(std::string_view word) const {
+        if (!early_end_.any()) return false;
+        std::array<char, 5> head;
+        const std::size_t n = std::min(word.size(), head.size());
+        for (std::size_t i = 0; i < n; ++i) head[i] = static_cast<char>(folded_byte(static_cast<unsigned char>(word[i])));
+        return early_end_.fire(std::string_view(head.data(), n));
+    }
+    bool matches_list_word(std::string_view word) const { return !word.empty() && begin_part_.begins(word); }
+    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+
+private:
+    DottedPart begin_part_;
+    EarlyEndTests early_end_;
+};
+
+void run_begin_part_mode(SearchContext& ctx, const std::string& query);
+
+}  // namespace taalspoor

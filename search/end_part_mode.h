@@ -1,0 +1,29 @@
+#pragma once
+// Mode 3: an end part. "heid" finds heid and every word that ends with it. A dot stands
+// for one unknown letter, also where it falls before the word's first letter. The list
+// is sorted by the beginnings of words, so the whole list is read.
+
+#include <string>
+#include <string_view>
+
+#include "search/dotted_part.h"
+#include "search/front_end.h"
+
+namespace taalspoor {
+
+// Also the end-part half of mode 4.
+class EndPartMatcher {
+public:
+    EndPartMatcher(std::string_view end_part, bool case_sensitive) : end_part_(end_part, case_sensitive) {}
+
+    bool ends_scan(std::string_view) const { return false; }
+    bool matches_list_word(std::string_view word) const { return !word.empty() && end_part_.ends(word); }
+    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+
+private:
+    DottedPart end_part_;
+};
+
+void run_end_part_mode(SearchContext& ctx, const std::string& query);
+
+}  // namespace taalspoor
