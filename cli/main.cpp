@@ -10,6 +10,7 @@
 #include "search/front_end.h"
 #include "search/search_driver.h"
 #include "search/search_state.h"
+#include "search/word_length_mode.h"
 #include "wordlist/latin1.h"
 
 namespace {
@@ -92,6 +93,14 @@ int main(int argc, char** argv) {
     if (!mode_available(mode))
         return usage_error("zoekwijze " + std::to_string(options->mode) + " is in deze versie nog niet beschikbaar");
     if (options->y_list) return usage_error("--y-lijst is in deze versie nog niet beschikbaar");
+    if (mode == Mode::word_length) {
+        // The window asks for the length in a box; here --lengte answers it, and a refused
+        // number would only bring the box back.
+        if (!options->query_utf8.empty()) return usage_error("zoekwijze 11 neemt geen zoekstring, alleen --lengte N");
+        if (!options->word_length) return usage_error("zoekwijze 11 verwacht --lengte N");
+        if (*options->word_length < shortest_word_length || *options->word_length > longest_word_length)
+            return usage_error("--lengte moet tussen 2 en 50 liggen");
+    }
 
     const std::string typed = utf8_to_latin1_lossy(options->query_utf8);
     if (!first_character_acceptable(typed)) return refuse(first_character_message);

@@ -1,7 +1,17 @@
 #include "search/search_driver.h"
 
+#include "search/anagram_mode.h"
+#include "search/begin_and_end_part_mode.h"
+#include "search/begin_part_mode.h"
+#include "search/desired_letters_mode.h"
+#include "search/end_part_mode.h"
+#include "search/forbidden_letters_mode.h"
 #include "search/letters.h"
+#include "search/listing_mode.h"
 #include "search/pattern_mode.h"
+#include "search/skeleton_mode.h"
+#include "search/substring_mode.h"
+#include "search/word_length_mode.h"
 
 namespace taalspoor {
 
@@ -17,7 +27,10 @@ bool first_character_acceptable(std::string_view text) {
 }
 
 Dispatch plan_dispatch(SearchState& state, const std::string& current_query) {
-    if (state.stored_query.empty() || state.chosen_mode == Mode::anagram) state.stored_query = current_query;
+    if (state.stored_query.empty() || state.chosen_mode == Mode::anagram) {
+        state.stored_query = current_query;
+        state.stored_query_is_page_start = false;
+    }
     if (!state.stored_query.empty())
         return state.chosen_mode == Mode::word_length ? Dispatch::nothing : Dispatch::mode_driver;
     return state.chosen_mode == Mode::word_length ? Dispatch::word_length_mode : Dispatch::nothing_to_search;
@@ -26,16 +39,16 @@ Dispatch plan_dispatch(SearchState& state, const std::string& current_query) {
 bool mode_available(Mode mode) {
     switch (mode) {
         case Mode::pattern: return true;
-        case Mode::begin_part: return false;
-        case Mode::end_part: return false;
-        case Mode::begin_and_end_part: return false;
-        case Mode::substring: return false;
-        case Mode::anagram: return false;
-        case Mode::desired_letters: return false;
-        case Mode::forbidden_letters: return false;
-        case Mode::skeleton: return false;
-        case Mode::listing: return false;
-        case Mode::word_length: return false;
+        case Mode::begin_part: return true;
+        case Mode::end_part: return true;
+        case Mode::begin_and_end_part: return true;
+        case Mode::substring: return true;
+        case Mode::anagram: return true;
+        case Mode::desired_letters: return true;
+        case Mode::forbidden_letters: return true;
+        case Mode::skeleton: return true;
+        case Mode::listing: return true;
+        case Mode::word_length: return true;
     }
     return false;
 }
@@ -60,6 +73,16 @@ void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
     const std::string query = ctx.state.stored_query;
     switch (mode) {
         case Mode::pattern: run_pattern_mode(ctx, query); break;
+        case Mode::begin_part: run_begin_part_mode(ctx, query); break;
+        case Mode::end_part: run_end_part_mode(ctx, query); break;
+        case Mode::begin_and_end_part: run_begin_and_end_part_mode(ctx, query); break;
+        case Mode::substring: run_substring_mode(ctx, query); break;
+        case Mode::anagram: run_anagram_mode(ctx, query); break;
+        case Mode::desired_letters: run_desired_letters_mode(ctx, query); break;
+        case Mode::forbidden_letters: run_forbidden_letters_mode(ctx, query); break;
+        case Mode::skeleton: run_skeleton_mode(ctx, query); break;
+        case Mode::listing: run_listing_mode(ctx, query); break;
+        case Mode::word_length: run_word_length_mode(ctx); break;
         default: break;
     }
 }

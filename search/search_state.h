@@ -33,6 +33,9 @@ struct SearchState {
     // The query the modes run with; kept across the pages of one search and
     // emptied by stop, by an edit of the query and by choosing a mode.
     std::string stored_query;
+    // The stored query is the word that begins the listing's next page, put there by the
+    // listing itself: it is looked for byte for byte, not as a typed pattern.
+    bool stored_query_is_page_start = false;
 
     // Byte offset into the word list where the next page starts; 0: none pending.
     std::int32_t continuation_offset = 0;

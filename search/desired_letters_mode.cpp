@@ -1,0 +1,55 @@
+#include "search/desired_letters_mode.h"
+
+#include <algorithm>
+
+#include "search/letters.h"
+#include "search/scan_pass.h"
+
+namespace taalspoor {
+
+DesiredLettersMatcher::DesiredLettersMatcher(const LetterGroupQuery& query, bool case_sensitive, bool standard_list)
+    : pattern_(query.pattern, case_sensitive, standard_list, GroupPattern::EarlyEnd::every_word),
+      case_sensitive_(case_sensitive) {
+    for (char c : query.letter_list) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == '.') continue;  // counts against the dots but asks for nothing
+        const auto known = std::find_if(needed_.begin(), needed_.end(), [b](const auto& n) { return n.first == b; });
+        if (known != needed_.end()) ++known->second;
+        else needed_.emplace_back(b, 1);
+    }
+}
+
+bool DesiredLettersMatcher::holds_letters(std::string_view word) const {
+    for (const auto& [letter, times] : needed_) {
+        int found = 0;
+        for (char c : word) {
+            const auto b = static_cast<unsigned char>(c);
+            found += (case_sensitive_ ? b : lower_byte(b)) == letter;
+        }
+        if (found < times) return false;
+    }
+    return true;
+}
+
+void run_desired_letters_mode(SearchContext& ctx, const std::string& query) {
+    const LetterGroupQuery q = split_letter_group_query(query);
+    if (q.group.size() > q.dot_count()) {
+        ctx.dialogs.show_message(BoxKind::warning, too_many_letters_message);
+        return;
+    }
+    if (q.pattern.empty()) {
+        ctx.dialogs.show_message(BoxKind::information, nothing_before_backslash_message);
+        return;
+    }
+    // The mode lists every match at once and never pages: a pending continuation is
+    // another search's, and starting from it would skip the list before it.
+    ctx.state.drop_continuation();
+    const DesiredLettersMatcher matcher(q, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
+    run_scan_pass(ctx,
+                  PassRules{.start_offset = index_start(ctx, q.pattern),
+                            .page_rule = PageRule::unpaged,
+                            .stop_tested_per_word = false},
+                  matcher);
+}
+
+}  // namespace taalspoor

@@ -1,0 +1,32 @@
+#pragma once
+// Mode 10: the list in its own order from a given word on, 200 words a page.
+
+#include <string>
+#include <string_view>
+
+#include "search/front_end.h"
+#include "search/matchers.h"
+
+namespace taalspoor {
+
+// Finds the word the listing starts at. A typed query is a pattern as in mode 1; the
+// word that begins a later page is looked for byte for byte, since a capital or a folded
+// accent in it would not fit it as a pattern and the listing would lose its place.
+class ListingMatcher {
+public:
+    ListingMatcher(std::string_view query, bool case_sensitive, bool query_is_page_start)
+        : query_(query), pattern_(query, case_sensitive), page_start_(query_is_page_start) {}
+
+    bool ends_scan(std::string_view) const { return false; }
+    bool matches_list_word(std::string_view word) const { return page_start_ ? word == query_ : pattern_.fits(word); }
+    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+
+private:
+    std::string query_;
+    FixedPattern pattern_;
+    bool page_start_;
+};
+
+void run_listing_mode(SearchContext& ctx, const std::string& query);
+
+}  // namespace taalspoor

@@ -1,0 +1,49 @@
+#include "search/word_length_mode.h"
+
+#include <charconv>
+#include <string>
+
+#include "search/scan_pass.h"
+#include "search/search_state.h"
+
+namespace taalspoor {
+
+std::optional<std::uint16_t> word_length_from_text(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    std::uint16_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+namespace {
+
+// Asks until the box gives a length from 2 to 50, which it stores as the word length;
+// false when the user cancels or confirms an empty text. A number outside the range is
+// kept and offered again; a text that is no number leaves the stored length as it was.
+bool ask_word_length(SearchContext& ctx) {
+    SearchState& st = ctx.state;
+    for (;;) {
+        const auto text = ctx.dialogs.ask_text(word_length_caption, word_length_prompt, std::to_string(st.word_length));
+        if (!text || text->empty()) return false;
+        const auto length = word_length_from_text(*text);
+        if (!length) continue;
+        st.word_length = *length;
+        if (*length >= shortest_word_length && *length <= longest_word_length) return true;
+    }
+}
+
+}  // namespace
+
+void run_word_length_mode(SearchContext& ctx) {
+    SearchState& st = ctx.state;
+    // Only this mode's own next page is continued; another mode's would start the
+    // listing of a length in the middle of the list.
+    if (st.continuation_mode != Mode::word_length) st.drop_continuation();
+    if (st.continuation_offset == 0 && !ask_word_length(ctx)) return;
+    run_scan_pass(ctx, PassRules{}, WordLengthMatcher(st.word_length));
+}
+
+}  // namespace taalspoor

@@ -1,0 +1,37 @@
+#pragma once
+// Mode 11: every word of a given number of letters (bytes: an accented letter counts
+// one, "ij" two). The length is asked for in an input box.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "search/front_end.h"
+
+namespace taalspoor {
+
+inline constexpr const char* word_length_caption = "Woordlengte-invoer";
+inline constexpr const char* word_length_prompt = "Aantal letters (tussen 2 en 50)";
+inline constexpr int shortest_word_length = 2;
+inline constexpr int longest_word_length = 50;
+
+class WordLengthMatcher {
+public:
+    explicit WordLengthMatcher(std::size_t length) : length_(length) {}
+
+    bool ends_scan(std::string_view) const { return false; }
+    bool matches_list_word(std::string_view word) const { return word.size() == length_; }
+    bool matches_own_line(std::string_view line) const { return line.size() == length_; }
+
+private:
+    std::size_t length_;
+};
+
+// The number an input box's text gives: decimal digits, blanks around them allowed;
+// nullopt for anything else and for a number beyond 65535.
+std::optional<std::uint16_t> word_length_from_text(std::string_view text);
+
+// Mode 11 takes no query: it asks for the length unless its own next page is pending.
+void run_word_length_mode(SearchContext& ctx);
+
+}  // namespace taalspoor
