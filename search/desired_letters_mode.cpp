@@ -41,9 +41,6 @@ void run_desired_letters_mode(SearchContext& ctx, const std::string& query) {
         ctx.dialogs.show_message(BoxKind::information, nothing_before_backslash_message);
         return;
     }
-    // The mode lists every match at once and never pages: a pending continuation is
-    // another search's, and starting from it would skip the list before it.
-    ctx.state.drop_continuation();
     const DesiredLettersMatcher matcher(q, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
     run_scan_pass(ctx,
                   PassRules{.start_offset = index_start(ctx, q.pattern),

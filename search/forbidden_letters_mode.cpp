@@ -20,8 +20,6 @@ void run_forbidden_letters_mode(SearchContext& ctx, const std::string& query) {
         ctx.dialogs.show_message(BoxKind::information, nothing_before_backslash_message);
         return;
     }
-    // The mode never pages: a pending continuation is another search's.
-    ctx.state.drop_continuation();
     const ForbiddenLettersMatcher matcher(q, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
     run_scan_pass(ctx,
                   PassRules{.start_offset = index_start(ctx, q.pattern),

@@ -36,7 +36,7 @@ public:
     };
     GroupPattern(std::string_view pattern, bool case_sensitive, bool standard_list, EarlyEnd early_end)
         : pattern_(pattern, case_sensitive),
-          early_end_(pattern, {.first_letter = standard_list}),
+          early_end_(pattern, EarlyEndTests::Which::on_list(standard_list)),
           only_at_pattern_length_(early_end == EarlyEnd::words_of_pattern_length) {}
 
     bool ends_scan(std::string_view word) const {

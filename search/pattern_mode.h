@@ -13,7 +13,7 @@ namespace taalspoor {
 class PatternMatcher {
 public:
     PatternMatcher(std::string_view query, bool case_sensitive, bool standard_list)
-        : pattern_(query, case_sensitive), early_end_(query, {.first_letter = standard_list}) {}
+        : pattern_(query, case_sensitive), early_end_(query, EarlyEndTests::Which::on_list(standard_list)) {}
 
     bool ends_scan(std::string_view word) const { return early_end_.fire(word); }
     bool matches_list_word(std::string_view word) const { return pattern_.fits(word); }

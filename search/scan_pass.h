@@ -31,7 +31,7 @@ enum class PageRule {
 
 struct PassRules {
     std::int32_t start_offset = 0;  // used when no continuation is pending
-    bool takes_continuation = true;
+    bool takes_continuation = true;  // false: a pending continuation is neither taken nor dropped
     PageRule page_rule = PageRule::pages_of_500;
     // Modes 7 and 8 test the stop flag only at the top of the block loop.
     bool stop_tested_per_word = true;
@@ -57,9 +57,9 @@ PassFigures run_scan_pass(SearchContext& ctx, const PassRules& rules, const Matc
     st.stop_flag = false;
 
     std::int32_t start = rules.start_offset;
-    if (rules.takes_continuation && st.continuation_offset != 0) {
-        start = st.continuation_offset;
-        st.continuation_offset = 0;
+    if (rules.takes_continuation) {
+        if (st.continuation_pending_for(st.chosen_mode)) start = st.continuation_offset;
+        st.drop_continuation();
     }
 
     bool listing_started = false;

@@ -49,6 +49,9 @@ struct SearchState {
     std::uint16_t word_length = 6; // mode 11
 
     void drop_continuation() { continuation_offset = 0; }
+    // A continuation belongs to the mode whose page filled: another mode starting from
+    // its offset would silently skip every word before it.
+    bool continuation_pending_for(Mode mode) const { return continuation_offset != 0 && continuation_mode == mode; }
 };
 
 }  // namespace taalspoor

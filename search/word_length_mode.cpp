@@ -39,10 +39,8 @@ bool ask_word_length(SearchContext& ctx) {
 
 void run_word_length_mode(SearchContext& ctx) {
     SearchState& st = ctx.state;
-    // Only this mode's own next page is continued; another mode's would start the
-    // listing of a length in the middle of the list.
-    if (st.continuation_mode != Mode::word_length) st.drop_continuation();
-    if (st.continuation_offset == 0 && !ask_word_length(ctx)) return;
+    // The next page of this mode's own listing needs no new length.
+    if (!st.continuation_pending_for(Mode::word_length) && !ask_word_length(ctx)) return;
     run_scan_pass(ctx, PassRules{}, WordLengthMatcher(st.word_length));
 }
 

@@ -26,24 +26,6 @@ const Words& shipped_words() {
     return words;
 }
 
-// The words of the y-version list, in its order: the order of the list it was made from.
-const Words& y_version_words() {
-    static const Words words = [] {
-        Words out;
-        for (const std::string& w : shipped_words()) out.push_back(replace_ij_by_y(w));
-        return out;
-    }();
-    return words;
-}
-
-// Builds the y-version list in the harness's folder, as choosing it does, and uses it.
-void use_y_list(Harness& h) {
-    build_y_list(h.folder.path(), [] { return false; }, h.events);
-    h.state.list_file_name = y_list_name;
-    h.state.y_list_in_use = true;
-    h.events.turns = 0;
-}
-
 bool unusual(const std::string& w) {
     for (const char c : w) {
         const auto b = static_cast<unsigned char>(c);
@@ -105,14 +87,6 @@ private:
     std::mt19937 rng_;
     std::string last_word_;
 };
-
-template <class Matcher>
-Words whole_list_matches_in(const Words& list, const Matcher& matcher) {
-    Words out;
-    for (const std::string& w : list)
-        if (!w.empty() && matcher.matches_list_word(w)) out.push_back(w);
-    return out;
-}
 
 struct Run {
     Mode mode;

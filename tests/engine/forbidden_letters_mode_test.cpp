@@ -139,24 +139,27 @@ TEST(ForbiddenLettersModePass, AnotherModesContinuationIsDropped) {
     EXPECT_EQ(h.state.continuation_offset, 0);
 }
 
-void expect_no_match_lost(bool case_sensitive, unsigned seed) {
+void expect_no_match_lost(bool case_sensitive, unsigned seed, bool y_list = false, std::size_t count = 1000) {
     Harness h;
     h.state.case_sensitive = case_sensitive;
+    if (y_list) use_y_list(h);
     std::size_t found_any = 0;
-    for (const std::string& typed : letter_group_queries(1000, seed, false)) {
+    for (const std::string& typed : letter_group_queries(count, seed, false)) {
         h.state.stored_query.clear();
         const Words found = list_part(h.start(Mode::forbidden_letters, typed));
         ASSERT_TRUE(h.dialogs.shown.empty()) << typed;
         const LetterGroupQuery q = split_letter_group_query(current_query_for_search(typed, case_sensitive));
-        ASSERT_EQ(found, whole_list_matches(ForbiddenLettersMatcher(q, case_sensitive, true)))
-            << "query \"" << typed << "\" case-sensitive " << case_sensitive;
+        const ForbiddenLettersMatcher matcher(q, case_sensitive, !y_list);
+        ASSERT_EQ(found, y_list ? whole_list_matches_in(y_version_words(), matcher) : whole_list_matches(matcher))
+            << "query \"" << typed << "\" case-sensitive " << case_sensitive << " y-list " << y_list;
         found_any += !found.empty();
     }
-    EXPECT_GT(found_any, 200u) << "many queries find something";
+    EXPECT_GT(found_any, count / 5) << "many queries find something";
 }
 
 TEST(ForbiddenLettersModeEarlyEnd, LosesNoMatch) { expect_no_match_lost(false, 8); }
 TEST(ForbiddenLettersModeEarlyEnd, CaseSensitiveLosesNoMatch) { expect_no_match_lost(true, 18); }
+TEST(ForbiddenLettersModeEarlyEnd, OnTheYListLosesNoMatch) { expect_no_match_lost(false, 28, true, 150); }
 
 TEST(ForbiddenLettersModeCommandLine, PrintsTheMatchesAndRefusesWithTheBoxText) {
     TempFolder f;

@@ -161,6 +161,19 @@ TEST(ScanPassPages, ContinuationTakesPrecedenceOverTheStartOffsetUnlessTheModeIg
     EXPECT_NE(h.state.continuation_offset, 0) << "a mode that ignores the continuation leaves it pending";
 }
 
+TEST(ScanPassPages, AnotherModesContinuationIsDroppedNotTaken) {
+    // Choosing another mode keeps the offset of the page that filled; starting there
+    // would skip every word before it.
+    const std::string list = words(501, "w");
+    Harness h(list);
+    h.state.chosen_mode = Mode::pattern;
+    run_pass(h, {});
+    ASSERT_NE(h.state.continuation_offset, 0);
+    h.state.chosen_mode = Mode::substring;
+    EXPECT_EQ(list_part(run_pass(h, {})).front(), "w0*");
+    EXPECT_EQ(h.state.continuation_offset, 0);
+}
+
 TEST(ScanPassOwnList, LinesEndAtCarriageReturnsAndTheFileAtByte26) {
     EXPECT_EQ(split_own_list("een\r\ntwee\rdrie\r\n"), (std::vector<std::string>{"een", "twee", "drie"}));
     EXPECT_EQ(split_own_list("een\ntwee\nlaatste"), (std::vector<std::string>{"een\ntwee\nlaatste"}));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "search/scan_pass.h"
+#include "wordlist/y_list_builder.h"
 
 namespace taalspoor::testing {
 
@@ -97,6 +98,22 @@ std::vector<std::string> all_pages_list_part(Harness& harness, Mode mode, std::s
         all.insert(all.end(), page.begin(), page.end());
     }
     return all;
+}
+
+const std::vector<std::string>& y_version_words() {
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> out;
+        for (const ListWord& w : shipped_list_words()) out.push_back(replace_ij_by_y(w.word));
+        return out;
+    }();
+    return words;
+}
+
+void use_y_list(Harness& h) {
+    build_y_list(h.folder.path(), [] { return false; }, h.events);
+    h.state.list_file_name = y_list_name;
+    h.state.y_list_in_use = true;
+    h.events.turns = 0;
 }
 
 std::vector<std::string> list_part(const std::vector<std::string>& lines) {

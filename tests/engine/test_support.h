@@ -132,6 +132,21 @@ std::vector<std::string> whole_list_matches(const Matcher& matcher) {
     return out;
 }
 
+// The same, over the words of another list.
+template <class Matcher>
+std::vector<std::string> whole_list_matches_in(const std::vector<std::string>& list, const Matcher& matcher) {
+    std::vector<std::string> out;
+    for (const std::string& w : list)
+        if (!w.empty() && matcher.matches_list_word(w)) out.push_back(w);
+    return out;
+}
+
+// The words of the y-version list made from the shipped list, in its order: the order
+// of the list it was made from.
+const std::vector<std::string>& y_version_words();
+// Builds the y-version list in the harness's folder, as choosing it does, and uses it.
+void use_y_list(Harness& harness);
+
 // The lines before the separator line (the word list's part of a page).
 std::vector<std::string> list_part(const std::vector<std::string>& lines);
 // The lines after it (the own list's part).
