@@ -1,0 +1,82 @@
+// The manual teaches by example: every example in it must give what it promises on the
+// shipped list.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "test_support.h"
+#include "wordlist/latin1.h"
+
+namespace taalspoor::testing {
+namespace {
+
+struct Example {
+    int mode;
+    std::string query;
+    std::vector<std::string> words;
+};
+
+std::vector<Example> examples_in_manual(const std::string& text) {
+    std::vector<Example> out;
+    const std::regex mode_heading(R"(^Zoekwijze (\d+)\.)");
+    const std::regex example(R"(^\s+Voorbeeld:\s+(\S+)\s+->\s+(.*?)\s*$)");
+    int mode = 0;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::smatch m;
+        if (std::regex_search(line, m, mode_heading)) mode = std::stoi(m[1]);
+        if (!std::regex_match(line, m, example)) continue;
+        Example e{mode, m[1], {}};
+        std::istringstream words(m[2].str());
+        for (std::string w; std::getline(words, w, ',');) {
+            w.erase(0, w.find_first_not_of(' '));
+            if (w != "...") e.words.push_back(w);
+        }
+        out.push_back(e);
+    }
+    return out;
+}
+
+std::set<std::string> found_by_command_line(const TempFolder& folder, const Example& e) {
+    std::string command = "cd '" + folder.path().string() + "' && " + TAALSPOOR_CLI + " --alles --modus " +
+                          std::to_string(e.mode) + " ";
+    command += e.mode == 11 ? "--lengte " + e.query : "'" + e.query + "'";
+    command += " > out.txt";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::set<std::string> found;
+    std::istringstream out(folder.read("out.txt"));
+    for (std::string line; std::getline(out, line);) found.insert(line);
+    return found;
+}
+
+TEST(Manual, EveryModeHasWorkedExamplesThatGiveWhatTheyPromise) {
+    std::ifstream in(std::filesystem::path(TAALSPOOR_DATA_DIR) / "taalhelp16.txt", std::ios::binary);
+    const std::string manual((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(manual.empty());
+    EXPECT_NE(manual.find("\xE9\xE9n"), std::string::npos) << "the manual is ISO 8859-1, not UTF-8";
+    const std::string as_utf8 = latin1_to_utf8(manual);
+    const auto examples = examples_in_manual(as_utf8);
+    std::map<int, int> per_mode;
+    TempFolder folder;
+    folder.link_shipped_list();
+    for (const Example& e : examples) {
+        ++per_mode[e.mode];
+        ASSERT_FALSE(e.words.empty()) << e.query;
+        const auto found = found_by_command_line(folder, e);
+        for (const std::string& w : e.words)
+            EXPECT_TRUE(found.count(w)) << "mode " << e.mode << ", " << e.query << ": " << w << " is not found";
+    }
+    for (int mode = 1; mode <= 11; ++mode) EXPECT_GE(per_mode[mode], 2) << "mode " << mode;
+}
+
+}  // namespace
+}  // namespace taalspoor::testing
