@@ -21,11 +21,7 @@ void run_forbidden_letters_mode(SearchContext& ctx, const std::string& query) {
         return;
     }
     const ForbiddenLettersMatcher matcher(q, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
-    run_scan_pass(ctx,
-                  PassRules{.start_offset = index_start(ctx, q.pattern),
-                            .page_rule = PageRule::unpaged,
-                            .stop_tested_per_word = false},
-                  matcher);
+    run_scan_pass(ctx, letter_group_pass_rules(ctx, q), matcher);
 }
 
 }  // namespace taalspoor

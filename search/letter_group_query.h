@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "search/matchers.h"
+#include "search/scan_pass.h"
 
 namespace taalspoor {
 
@@ -25,6 +26,10 @@ struct LetterGroupQuery {
 
 // Blanks are dropped wherever they stand: "k t . . \ a" reads as kt..\a.
 LetterGroupQuery split_letter_group_query(std::string_view stored_query);
+
+// Both modes start at the pattern's index position, show every match without pages, and
+// test the stop flag only at the top of the block loop.
+PassRules letter_group_pass_rules(const SearchContext& ctx, const LetterGroupQuery& query);
 
 // The positional half of modes 7 and 8: the fixed places of the pattern, compared as
 // mode 1 compares them, and the early-end tests with the pattern as their query.

@@ -1,39 +1,17 @@
 // taalspoor-zoek as a user at a terminal meets it.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-
+#include "cli_runner.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Outcome run_cli(const TempFolder& folder, const std::vector<std::string>& args) {
-    std::string command = "cd " + quoted(folder.path().string()) + " && " + TAALSPOOR_CLI;
-    for (const auto& a : args) command += " " + quoted(a);
-    command += " > out.txt 2> err.txt";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read("out.txt"), folder.read("err.txt")};
-}
-
 TEST(CommandLine, PrintsThePageAsTheResultAreaHoldsIt) {
     TempFolder f;
     f.link_shipped_list();
     f.write(own_list_name, "kat\r\nkatje\r\n");
-    const Outcome r = run_cli(f, {"kat"});
+    const CliOutcome r = run_taalspoor_zoek(f, {"kat"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "kat\n   ===\nkat\n");
     EXPECT_EQ(r.err, "");
@@ -42,17 +20,17 @@ TEST(CommandLine, PrintsThePageAsTheResultAreaHoldsIt) {
 TEST(CommandLine, QueryIsUtf8AndOutputUtf8UnlessLatin1IsAsked) {
     TempFolder f;
     f.link_shipped_list();
-    EXPECT_EQ(run_cli(f, {"cafe"}).out, "caf\xC3\xA9\n   ===\n");
-    EXPECT_EQ(run_cli(f, {"--latin1", "cafe"}).out, "caf\xE9\n   ===\n");
-    EXPECT_EQ(run_cli(f, {"CAFE"}).out, "caf\xC3\xA9\n   ===\n") << "lower-cased as the start of a search does";
-    EXPECT_EQ(run_cli(f, {"--hoofdletters", "CAFE"}).out, "   ===\n");
+    EXPECT_EQ(run_taalspoor_zoek(f, {"cafe"}).out, "caf\xC3\xA9\n   ===\n");
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--latin1", "cafe"}).out, "caf\xE9\n   ===\n");
+    EXPECT_EQ(run_taalspoor_zoek(f, {"CAFE"}).out, "caf\xC3\xA9\n   ===\n") << "lower-cased as the start of a search does";
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--hoofdletters", "CAFE"}).out, "   ===\n");
 }
 
 TEST(CommandLine, CharactersOutsideLatin1NeverMatch) {
     TempFolder f;
     f.link_shipped_list();
     f.write(own_list_name, "k?t\r\n");
-    const Outcome r = run_cli(f, {"k\xE2\x82\xACt"});  // k€t
+    const CliOutcome r = run_taalspoor_zoek(f, {"k\xE2\x82\xACt"});  // k€t
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "   ===\n");
 }
@@ -60,10 +38,10 @@ TEST(CommandLine, CharactersOutsideLatin1NeverMatch) {
 TEST(CommandLine, AllPagesFollowOneAnother) {
     TempFolder f;
     f.link_shipped_list();
-    const Outcome first = run_cli(f, {"....."});
+    const CliOutcome first = run_taalspoor_zoek(f, {"....."});
     EXPECT_EQ(first.status, 0);
     EXPECT_NE(first.err.find("--alles"), std::string::npos) << "a note says more pages follow";
-    const Outcome all = run_cli(f, {"--alles", "....."});
+    const CliOutcome all = run_taalspoor_zoek(f, {"--alles", "....."});
     EXPECT_EQ(all.status, 0);
     std::size_t five = 0;
     for (const ListWord& w : shipped_list_words()) five += w.word.size() == 5;
@@ -78,23 +56,23 @@ TEST(CommandLine, AllPagesFollowOneAnother) {
 TEST(CommandLine, RefusalsPrintTheBoxTextAndNothingElse) {
     TempFolder f;
     f.link_shipped_list();
-    Outcome r = run_cli(f, {"k\\t"});
+    CliOutcome r = run_taalspoor_zoek(f, {"k\\t"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "In deze optie is het teken \\ ongewenst\n");
-    r = run_cli(f, {});
+    r = run_taalspoor_zoek(f, {});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "U heeft nog geen zoekstring ingevuld.\n");
-    r = run_cli(f, {"1abc"});
+    r = run_taalspoor_zoek(f, {"1abc"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Taalspoor moet met een letter beginnen.\n");
-    EXPECT_EQ(run_cli(f, {"\\abc"}).err, "In deze optie is het teken \\ ongewenst\n")
+    EXPECT_EQ(run_taalspoor_zoek(f, {"\\abc"}).err, "In deze optie is het teken \\ ongewenst\n")
         << "with nothing before the backslash the first-character rule does not apply";
 }
 
 TEST(CommandLine, MissingListIsNamedWithStatus3) {
     TempFolder f;
-    const Outcome r = run_cli(f, {"kat"});
+    const CliOutcome r = run_taalspoor_zoek(f, {"kat"});
     EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.err.find("nlwrdiso.v3"), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");
@@ -103,11 +81,11 @@ TEST(CommandLine, MissingListIsNamedWithStatus3) {
 TEST(CommandLine, UsageErrorsGiveStatus2) {
     TempFolder f;
     f.link_shipped_list();
-    EXPECT_EQ(run_cli(f, {"--modus", "12", "kat"}).status, 2);
-    EXPECT_EQ(run_cli(f, {"--modus", "x", "kat"}).status, 2);
-    EXPECT_EQ(run_cli(f, {"--onbekend", "kat"}).status, 2);
-    EXPECT_EQ(run_cli(f, {"kat", "kot"}).status, 2);
-    const Outcome help = run_cli(f, {"--help"});
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--modus", "12", "kat"}).status, 2);
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--modus", "x", "kat"}).status, 2);
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--onbekend", "kat"}).status, 2);
+    EXPECT_EQ(run_taalspoor_zoek(f, {"kat", "kot"}).status, 2);
+    const CliOutcome help = run_taalspoor_zoek(f, {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("gebruik: taalspoor-zoek"), std::string::npos);
 }

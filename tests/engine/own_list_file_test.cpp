@@ -5,6 +5,7 @@
 
 #include "ownlist/engine/own_list_file.h"
 #include "search/search_state.h"
+#include "failing_write_layer.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {
@@ -65,43 +66,16 @@ TEST(OwnListFile, UnreadableExistingFileIsReportedAndLeftAlone) {
     EXPECT_THROW(read_own_list_file(f.path()), FileError);
 }
 
-// Fails the n-th step of the write layer; a failing write first writes half its bytes.
-class FailingLayer final : public WriteLayer {
-public:
-    explicit FailingLayer(int fail_at) : fail_at_(fail_at) {}
-    int create_temporary(const std::filesystem::path& b, std::filesystem::path& t, int& fd) override {
-        return step() ? ENOSPC : WriteLayer::create_temporary(b, t, fd);
-    }
-    int write_all(int fd, std::string_view bytes) override {
-        if (!step()) return WriteLayer::write_all(fd, bytes);
-        (void)WriteLayer::write_all(fd, bytes.substr(0, bytes.size() / 2));
-        return ENOSPC;
-    }
-    int flush_to_disk(int fd) override { return step() ? EIO : WriteLayer::flush_to_disk(fd); }
-    int close_file(int fd) override {
-        if (!step()) return WriteLayer::close_file(fd);
-        WriteLayer::close_file(fd);
-        return EIO;
-    }
-    int rename_over(const std::filesystem::path& a, const std::filesystem::path& b) override {
-        return step() ? EIO : WriteLayer::rename_over(a, b);
-    }
-
-private:
-    bool step() { return ++calls_ == fail_at_; }
-    int calls_ = 0;
-    int fail_at_;
-};
 
 TEST(OwnListFile, AFailedWriteAtAnyStepKeepsTheOldFileWhole) {
     const std::string old = "zeer\r\nbelangrijk\r\n";
-    for (int fail_at = 1; fail_at <= 5; ++fail_at) {
+    for (int fail_at = 1; fail_at <= FailingWriteLayer::steps_per_file; ++fail_at) {
         TempFolder f;
         f.write(own_list_name, old);
-        FailingLayer append_fails(fail_at);
+        FailingWriteLayer append_fails(fail_at);
         EXPECT_THROW(append_own_word(f.path(), "nieuw", append_fails), FileError) << fail_at;
         EXPECT_EQ(f.read(own_list_name), old) << "append, step " << fail_at;
-        FailingLayer rewrite_fails(fail_at);
+        FailingWriteLayer rewrite_fails(fail_at);
         EXPECT_THROW(rewrite_own_list(f.path(), {"belangrijk"}, rewrite_fails), FileError) << fail_at;
         EXPECT_EQ(f.read(own_list_name), old) << "rewrite, step " << fail_at;
         std::size_t files = 0;

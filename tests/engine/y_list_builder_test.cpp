@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "search/search_state.h"
+#include "failing_write_layer.h"
 #include "test_support.h"
 #include "wordlist/y_list_builder.h"
 
@@ -87,42 +88,15 @@ TEST(YListBuild, MissingStandardListIsNamedAndNothingIsWritten) {
     EXPECT_TRUE(std::filesystem::is_empty(f.path()));
 }
 
-// Fails the n-th call of the write layer with "no space left on device".
-class FailingLayer final : public WriteLayer {
-public:
-    explicit FailingLayer(int fail_at) : fail_at_(fail_at) {}
-    int create_temporary(const std::filesystem::path& b, std::filesystem::path& t, int& fd) override {
-        return step() ? ENOSPC : WriteLayer::create_temporary(b, t, fd);
-    }
-    int write_all(int fd, std::string_view bytes) override {
-        if (!step()) return WriteLayer::write_all(fd, bytes);
-        (void)WriteLayer::write_all(fd, bytes.substr(0, bytes.size() / 2));  // half written, then the disk is full
-        return ENOSPC;
-    }
-    int flush_to_disk(int fd) override { return step() ? EIO : WriteLayer::flush_to_disk(fd); }
-    int close_file(int fd) override {
-        if (!step()) return WriteLayer::close_file(fd);
-        WriteLayer::close_file(fd);
-        return EIO;
-    }
-    int rename_over(const std::filesystem::path& a, const std::filesystem::path& b) override {
-        return step() ? EIO : WriteLayer::rename_over(a, b);
-    }
-    int calls = 0;
-
-private:
-    bool step() { return ++calls == fail_at_; }
-    int fail_at_;
-};
 
 TEST(YListBuild, AFailureAtEveryWriteStepKeepsTheOldFilesWhole) {
     // Two files of five steps each: every step of each fails once.
-    for (int fail_at = 1; fail_at <= 10; ++fail_at) {
+    for (int fail_at = 1; fail_at <= 2 * FailingWriteLayer::steps_per_file; ++fail_at) {
         TempFolder f;
         f.write(standard_list_name, "bij\nijs\nkat\n");
         f.write(y_intermediate_name, "oud\r\n");
         f.write(y_list_name, "oud\n");
-        FailingLayer layer(fail_at);
+        FailingWriteLayer layer(fail_at);
         CountingEvents events;
         EXPECT_THROW(build_y_list(f.path(), [] { return false; }, events, layer), FileError) << fail_at;
         const std::string y_list = f.read(y_list_name);
