@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -9,11 +10,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -21,7 +24,10 @@
 
 #include "accessories/about_box.h"
 #include "accessories/author_box.h"
+#include "accessories/clock.h"
 #include "accessories/manual_viewer.h"
+#include "accessories/result_files.h"
+#include "accessories/sound_player.h"
 #include "app/lamp.h"
 #include "app/latin1_text.h"
 #include "app/memo_lines.h"
@@ -31,6 +37,7 @@
 #include "ownlist/own_list_dialog.h"
 #include "resources/mode_buttons.h"
 #include "search/search_driver.h"
+#include "wordlist/y_list_builder.h"
 
 using namespace taalspoor;
 
@@ -251,15 +258,16 @@ void TForm1::build_menu() {
     Woordenlijst1 = submenu(Exit1->addMenu(QStringLiteral("Woordenlijst")), "Woordenlijst1", "");
     StandaardN1 = entry(Woordenlijst1, "nlwrdiso.v3 (standaard)", "StandaardN1");
     nlwrdisoindeyversie1 = entry(Woordenlijst1, "nlwrdiso y-versie.v3  (Puzzelaars-alternatief)", "nlwrdisoindeyversie1");
-    for (QAction* list_choice : {StandaardN1, nlwrdisoindeyversie1}) {
-        list_choice->setCheckable(true);
-        // The check marks always tell which list the search reads.
-        connect(list_choice, &QAction::triggered, this, &TForm1::show_list_in_use);
-    }
+    StandaardN1->setCheckable(true);
+    nlwrdisoindeyversie1->setCheckable(true);
+    connect(StandaardN1, &QAction::triggered, this, &TForm1::StandaardN1Click);
+    connect(nlwrdisoindeyversie1, &QAction::triggered, this, &TForm1::nlwrdisoindeyversie1Click);
     N2 = Exit1->addSeparator();
     N2->setObjectName(QStringLiteral("N2"));
     Tijd1 = entry(Exit1, "Huidige Tijd", "Tijd1");
     Verlopentijd1 = entry(Exit1, "Verlopen tijd", "Verlopentijd1");
+    connect(Tijd1, &QAction::triggered, this, &TForm1::Tijd1Click);
+    connect(Verlopentijd1, &QAction::triggered, this, &TForm1::Verlopentijd1Click);
     Afsluiten1 = entry(Exit1, "Afsluiten", "Afsluiten1");
     connect(Afsluiten1, &QAction::triggered, this, &TForm1::Afsluiten1Click);
 
@@ -267,6 +275,9 @@ void TForm1::build_menu() {
     Bewaren1 = entry(Resultaat1, "&Bewaren", "Bewaren1");
     Opvragen1 = entry(Resultaat1, "&Opvragen", "Opvragen1");
     WisFile1 = entry(Resultaat1, "&Wis File", "WisFile1");
+    connect(Bewaren1, &QAction::triggered, this, &TForm1::Bewaren1Click);
+    connect(Opvragen1, &QAction::triggered, this, &TForm1::Opvragen1Click);
+    connect(WisFile1, &QAction::triggered, this, &TForm1::WisFile1Click);
 
     Eigenwoordtoevoegingen1 = entry(MainMenu1, "Uw extra lijst", "Eigenwoordtoevoegingen1");
     connect(Eigenwoordtoevoegingen1, &QAction::triggered, this, &TForm1::Eigenlijstbekijken1Click);
@@ -510,7 +521,120 @@ void TForm1::show_modal(QDialog* window) {
     FormActivate();
 }
 
+void TForm1::set_secondary_windows(const SecondaryWindows& windows) {
+    windows_ = windows;
+    if (windows.manual_viewer) windows.manual_viewer->read_manual_from(folder_, boxes_->platform_boxes());
+    if (windows.about_box) connect(windows.about_box, &TAboutBox::greeting_wanted, this, &TForm1::lumman_praat);
+}
+
 void TForm1::Handleiding1Click() { show_modal(windows_.manual_viewer); }
-void TForm1::About2Click() { show_modal(windows_.about_box); }
+
+void TForm1::About2Click() {
+    lumman_praat();
+    show_modal(windows_.about_box);
+}
+
 void TForm1::Auteur1Click() { show_modal(windows_.author_box); }
-void TForm1::Eigenlijstbekijken1Click() { show_modal(windows_.own_list_dialog); }
+
+void TForm1::lumman_praat() {
+    if (!MediaPlayer1) MediaPlayer1 = std::make_unique<SoundPlayer>();
+    MediaPlayer1->play(folder_ / greeting_sound_file_name);
+}
+
+// ---- Result files and the time ----
+
+FileDialogs& TForm1::file_dialogs() {
+    if (!file_dialogs_) {
+        platform_file_dialogs_ =
+            std::make_unique<PlatformFileDialogs>(this, QString::fromStdString(std::filesystem::absolute(folder_).string()));
+        file_dialogs_ = platform_file_dialogs_.get();
+    }
+    return *file_dialogs_;
+}
+
+void TForm1::Bewaren1Click() { save_result(*Memo1, file_dialogs(), *boxes_); }
+void TForm1::Opvragen1Click() { load_result(*Memo1, file_dialogs(), *boxes_); }
+void TForm1::WisFile1Click() { delete_chosen_file(file_dialogs(), *boxes_); }
+
+void TForm1::Tijd1Click() {
+    boxes_->show_message(BoxKind::information, to_latin1(current_time_text(QDateTime::currentDateTime(), QLocale::system())));
+}
+
+void TForm1::Verlopentijd1Click() {
+    const std::int64_t now = system_tick_count();
+    boxes_->show_message(BoxKind::information, to_latin1(elapsed_time_text(now, now - start_tick_count_)));
+}
+void TForm1::Eigenlijstbekijken1Click() {
+    if (!windows_.own_list_dialog) return;
+    windows_.own_list_dialog->maaklijst();
+    show_modal(windows_.own_list_dialog);
+}
+
+SearchContext TForm1::search_context() { return SearchContext{state_, *memo_lines_, *boxes_, *events_, folder_}; }
+
+// ---- The list in use ----
+
+void TForm1::StandaardN1Click() {
+    // A build still under way is for a list the user no longer wants.
+    if (building_y_list_) state_.stop_flag = true;
+    use_list(false);
+}
+
+void TForm1::nlwrdisoindeyversie1Click() {
+    // The build under way makes the list in use when it is done.
+    if (building_y_list_) {
+        show_list_in_use();
+        return;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::exists(folder_ / y_list_name, ignored)) {
+        boxes_->show_message(BoxKind::information,
+                             "Na Ok wordt de hulpfile <nlwrdiso y-versie.v3> aangemaakt.\nEven geduld s.v.p. ...");
+        if (!build_y_list_file()) {
+            // Still the standard list; also when the y-version list was in use and its
+            // file has gone, as no search could read it.
+            use_list(false);
+            return;
+        }
+    }
+    use_list(true);
+}
+
+namespace {
+// The hourglass over the whole program, gone again however the build ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+}  // namespace
+
+bool TForm1::build_y_list_file() {
+    std::string failure;
+    {
+        const QScopedValueRollback building(building_y_list_, true);
+        const WaitCursor hourglass;
+        // The window stays usable meanwhile: the stop button, the check box, an edit of
+        // the query or the choice of the standard list end the build.
+        state_.stop_flag = false;
+        try {
+            return build_y_list(folder_, [this] { return state_.stop_flag; }, *events_) == YListBuild::built;
+        } catch (const FileError& error) {
+            failure = error.what();
+        }
+    }
+    boxes_->show_message(BoxKind::error, failure);
+    return false;
+}
+
+void TForm1::use_list(bool y_list) {
+    const std::string name = y_list ? y_list_name : standard_list_name;
+    // A pending page's offset points into the list it came from.
+    if (name != state_.list_file_name && (state_.continuation_offset != 0 || state_.stored_query_is_page_start))
+        drop_search();
+    state_.list_file_name = name;
+    state_.y_list_in_use = y_list;
+    show_list_in_use();
+}

@@ -33,7 +33,10 @@ class Thelp1dlg;
 class Tlijstdlg;
 
 namespace taalspoor {
+class FileDialogs;
 class Lamp;
+class PlatformFileDialogs;
+class SoundPlayer;
 class MemoLines;
 class WindowBoxes;
 class WindowEvents;
@@ -54,9 +57,14 @@ public:
         Tlijstdlg* own_list_dialog;
     };
     // The four windows the menu and the keys open; created after the main window.
-    void set_secondary_windows(const SecondaryWindows& windows) { windows_ = windows; }
+    void set_secondary_windows(const SecondaryWindows& windows);
+    // Where the result menu's file choices come from; Qt's file dialogs unless given.
+    void set_file_dialogs(taalspoor::FileDialogs& dialogs) { file_dialogs_ = &dialogs; }
 
     const taalspoor::SearchState& state() const { return state_; }
+    // What the own list dialog's duplicate check shares with the searches: the list in
+    // use, the stop flag, the boxes, the window's turn for events and the folder.
+    taalspoor::SearchContext search_context();
     bool searching() const { return searching_; }
     std::int64_t start_tick_count() const { return start_tick_count_; }
 
@@ -121,7 +129,16 @@ public slots:
     void Handleiding1Click();
     void About2Click();
     void Auteur1Click();
+    void Bewaren1Click();
+    void Opvragen1Click();
+    void WisFile1Click();
+    void Tijd1Click();
+    void Verlopentijd1Click();
+    // Plays the greeting "lumman.wav" without waiting; silent when it cannot.
+    void lumman_praat();
     void Eigenlijstbekijken1Click();
+    void StandaardN1Click();
+    void nlwrdisoindeyversie1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -143,9 +160,14 @@ private:
     void drop_search();
     void set_menus_enabled(bool enabled);
     void show_list_in_use();
+    // Builds the y-version list from the standard list; false when it was interrupted or
+    // failed, which the user has then been told.
+    bool build_y_list_file();
+    void use_list(bool y_list);
     void show_lamp(const QColor& color);
     taalspoor::Mode chosen_mode() const;
     void show_modal(QDialog* window);
+    taalspoor::FileDialogs& file_dialogs();
 
     taalspoor::SearchState state_;
     std::filesystem::path folder_;
@@ -156,9 +178,14 @@ private:
     SecondaryWindows windows_{};
     QWidget* client_ = nullptr;
 
+    taalspoor::FileDialogs* file_dialogs_ = nullptr;
+    std::unique_ptr<taalspoor::PlatformFileDialogs> platform_file_dialogs_;
+    std::unique_ptr<taalspoor::SoundPlayer> MediaPlayer1;  // made at the first greeting
+
     std::int64_t start_tick_count_ = 0;
     bool shown_before_ = false;
     bool searching_ = false;
     bool close_after_search_ = false;
     bool close_confirmed_ = false;
+    bool building_y_list_ = false;
 };

@@ -29,6 +29,9 @@ public:
         return answer;
     }
 
+    // The boxes themselves, for the windows in front of the main window.
+    UserDialogs& platform_boxes() { return boxes_; }
+
 private:
     UserDialogs& boxes_;
     std::function<void()> after_box_;

@@ -13,3 +13,6 @@ pair() {  # label, taalspoor-zoek arguments, rg arguments
 echo "| command | mean [ms] | min [ms] | max [ms] | relative |"
 echo "|:---|---:|---:|---:|---:|"
 pair "mode 1" "--modus 1 .a.e." "-c ^.a.e.\$"
+pair "mode 3" "--alles --modus 3 heid" "-c heid\$"
+pair "mode 5" "--alles --modus 5 eur" "-c eur"
+pair "mode 11" "--alles --modus 11 --lengte 6" "--no-unicode -c ^.{6}\$"

@@ -2,6 +2,7 @@
 // current directory. Prints, page by page, exactly what the window's result area holds.
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "search/search_state.h"
 #include "search/word_length_mode.h"
 #include "wordlist/latin1.h"
+#include "wordlist/y_list_builder.h"
 
 namespace {
 
@@ -74,6 +76,26 @@ int refuse(const std::string& text) {
     return 1;
 }
 
+// Chooses the y-version list, building it from the standard list first when it is
+// missing, as the window does. The intermediate file goes at once: no close request
+// follows here to remove it. Returns the exit status of a failed build, 0 otherwise.
+int use_y_list(SearchState& state, EventPump& events) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(y_list_name, ignored)) {
+        std::cerr << "taalspoor-zoek: de hulpfile <" << y_list_name << "> wordt aangemaakt ...\n";
+        try {
+            build_y_list(".", [] { return false; }, events);
+        } catch (const FileError& e) {
+            std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
+            return 3;
+        }
+        std::filesystem::remove(y_intermediate_name, ignored);
+    }
+    state.list_file_name = y_list_name;
+    state.y_list_in_use = true;
+    return 0;
+}
+
 int usage_error(const std::string& reason) {
     std::cerr << "taalspoor-zoek: " << reason << "\n\n" << cli::usage_text;
     return 2;
@@ -92,7 +114,6 @@ int main(int argc, char** argv) {
     const auto mode = static_cast<Mode>(options->mode);
     if (!mode_available(mode))
         return usage_error("zoekwijze " + std::to_string(options->mode) + " is in deze versie nog niet beschikbaar");
-    if (options->y_list) return usage_error("--y-lijst is in deze versie nog niet beschikbaar");
     if (mode == Mode::word_length) {
         // The window asks for the length in a box; here --lengte answers it, and a refused
         // number would only bring the box back.
@@ -112,6 +133,8 @@ int main(int argc, char** argv) {
 
     TerminalDialogs dialogs(options->word_length);
     NoEvents events;
+    if (options->y_list)
+        if (const int failed = use_y_list(state, events)) return failed;
     for (;;) {
         PageSink page;
         SearchContext ctx{state, page, dialogs, events, "."};

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Taalspoor need.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation wdutch)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-liberation wdutch)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -115,8 +115,9 @@ void StartupTest::window_starts_idle_with_mode_1() {
 
     // A click on the y-version entry leaves the check marks true to the list in use.
     form.nlwrdisoindeyversie1->trigger();
-    QVERIFY(form.StandaardN1->isChecked());
-    QVERIFY(!form.nlwrdisoindeyversie1->isChecked());
+    QVERIFY(!form.StandaardN1->isChecked());
+    QVERIFY(form.nlwrdisoindeyversie1->isChecked());
+    QCOMPARE(form.state().list_file_name, std::string(y_list_name));
 }
 
 void StartupTest::mode_buttons_have_their_captions_and_explanations() {

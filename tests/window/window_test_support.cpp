@@ -28,9 +28,15 @@ bool AnsweringBoxes::ask_yes_no(BoxKind kind, std::string_view text) {
     return answer;
 }
 
-std::optional<std::string> AnsweringBoxes::ask_text(std::string_view, std::string_view prompt, std::string_view) {
+std::optional<std::string> AnsweringBoxes::ask_text(std::string_view caption, std::string_view prompt,
+                                                    std::string_view initial) {
     questions.emplace_back(prompt);
-    return std::nullopt;
+    asked.push_back({std::string(caption), std::string(prompt), std::string(initial)});
+    if (while_shown) while_shown();
+    if (text_answers.empty()) return std::nullopt;
+    auto answer = text_answers.front();
+    text_answers.pop_front();
+    return answer;
 }
 
 std::vector<std::string> AnsweringBoxes::texts() const {

@@ -30,7 +30,13 @@ public:
 
     std::vector<std::string> texts() const;
     std::vector<Shown> shown;
-    std::vector<std::string> questions;  // the prompts of input boxes, all cancelled
+    std::vector<std::string> questions;  // the prompts of input boxes
+    struct Asked {
+        std::string caption, prompt, initial;
+    };
+    std::vector<Asked> asked;  // every input box, whole
+    // The answers of the input boxes, in turn; nullopt, and every box once they run out, cancels.
+    std::deque<std::optional<std::string>> text_answers;
     std::deque<bool> yes_no_answers;
     // Runs while a box is up, as the user could click around behind it meanwhile.
     std::function<void()> while_shown;

@@ -1,0 +1,104 @@
+#include "accessories/result_files.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <filesystem>
+#include <system_error>
+
+#include "accessories/text_file.h"
+#include "app/latin1_text.h"
+#include "search/front_end.h"
+#include "wordlist/file_writing.h"
+
+namespace taalspoor {
+
+namespace {
+
+std::filesystem::path file_path(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+QString full_name(const QString& name) { return QFileInfo(name).absoluteFilePath(); }
+
+// A name typed without extension means the text file of that name, unless a file of
+// exactly that name is what was picked.
+std::optional<QString> existing_file_choice(FileDialogs& files, const QString& title) {
+    const std::optional<QString> chosen = files.choose_file(FileDialogPurpose::open, title);
+    if (!chosen) return std::nullopt;
+    if (QFileInfo::exists(*chosen)) return full_name(*chosen);
+    return full_name(with_default_extension(*chosen));
+}
+
+}  // namespace
+
+PlatformFileDialogs::PlatformFileDialogs(QWidget* owner, QString start_folder)
+    : owner_(owner), folder_(std::move(start_folder)) {}
+
+std::optional<QString> PlatformFileDialogs::choose_file(FileDialogPurpose purpose, const QString& title) {
+    QFileDialog dialog(owner_, title, folder_);
+    dialog.setNameFilters(result_file_filters);
+    dialog.setDefaultSuffix(result_file_extension);
+    if (purpose == FileDialogPurpose::save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Saving replaces a file of the chosen name without asking.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    folder_ = dialog.directory().absolutePath();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString with_default_extension(const QString& name) {
+    if (QFileInfo(name).fileName().contains(QLatin1Char('.'))) return name;
+    return name + QLatin1Char('.') + result_file_extension;
+}
+
+std::string result_file_bytes(const QStringList& lines) {
+    std::string bytes;
+    for (const QString& line : lines) bytes += to_latin1(line) + "\r\n";
+    return bytes;
+}
+
+void save_result(const QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes) {
+    const std::optional<QString> chosen = files.choose_file(FileDialogPurpose::save, QStringLiteral("Opbergen van het zoekresultaat"));
+    if (!chosen) return;
+    const QString name = full_name(with_default_extension(*chosen));
+    const QString text = memo.toPlainText();
+    const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    try {
+        replace_file_whole(file_path(name), result_file_bytes(lines), to_latin1(name));
+    } catch (const FileError& error) {
+        boxes.show_message(BoxKind::error, error.what());
+    }
+}
+
+void load_result(QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes) {
+    const std::optional<QString> name = existing_file_choice(files, QStringLiteral("Zoekresultaat opvragen"));
+    if (!name) return;
+    try {
+        // Read whole before the list changes, so that a failure leaves it as it was.
+        const QStringList lines = read_text_file_lines(file_path(*name), to_latin1(*name));
+        memo.setPlainText(lines.join(QLatin1Char('\n')));
+    } catch (const FileError& error) {
+        boxes.show_message(BoxKind::error, error.what());
+    }
+}
+
+void delete_chosen_file(FileDialogs& files, UserDialogs& boxes) {
+    const std::optional<QString> name = existing_file_choice(files, QStringLiteral("File verwijderen"));
+    if (!name) return;
+    const std::string shown_name = to_latin1(*name);
+    if (!boxes.ask_yes_no(BoxKind::information, "Wilt U file " + shown_name + " echt wissen?")) return;
+    std::error_code error;
+    if (!std::filesystem::remove(file_path(*name), error) && !error)
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+    if (error)
+        boxes.show_message(BoxKind::error,
+                           "Het bestand <" + shown_name + "> kan niet worden verwijderd: " + error.message());
+}
+
+}  // namespace taalspoor
