@@ -112,8 +112,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     const auto mode = static_cast<Mode>(options->mode);
-    if (!mode_available(mode))
-        return usage_error("zoekwijze " + std::to_string(options->mode) + " is in deze versie nog niet beschikbaar");
     if (mode == Mode::word_length) {
         // The window asks for the length in a box; here --lengte answers it, and a refused
         // number would only bring the box back.

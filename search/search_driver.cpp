@@ -36,23 +36,6 @@ Dispatch plan_dispatch(SearchState& state, const std::string& current_query) {
     return state.chosen_mode == Mode::word_length ? Dispatch::word_length_mode : Dispatch::nothing_to_search;
 }
 
-bool mode_available(Mode mode) {
-    switch (mode) {
-        case Mode::pattern: return true;
-        case Mode::begin_part: return true;
-        case Mode::end_part: return true;
-        case Mode::begin_and_end_part: return true;
-        case Mode::substring: return true;
-        case Mode::anagram: return true;
-        case Mode::desired_letters: return true;
-        case Mode::forbidden_letters: return true;
-        case Mode::skeleton: return true;
-        case Mode::listing: return true;
-        case Mode::word_length: return true;
-    }
-    return false;
-}
-
 void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
     switch (dispatch) {
         case Dispatch::nothing:
@@ -65,10 +48,6 @@ void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
             break;
     }
     const Mode mode = ctx.state.chosen_mode;
-    if (!mode_available(mode)) {
-        ctx.dialogs.show_message(BoxKind::information, mode_not_available_message);
-        return;
-    }
     // A copy: a handler that runs while the scan lets events through may empty the stored query.
     const std::string query = ctx.state.stored_query;
     switch (mode) {
@@ -83,7 +62,6 @@ void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
         case Mode::skeleton: run_skeleton_mode(ctx, query); break;
         case Mode::listing: run_listing_mode(ctx, query); break;
         case Mode::word_length: run_word_length_mode(ctx); break;
-        default: break;
     }
 }
 

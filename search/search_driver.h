@@ -19,7 +19,6 @@ enum class Dispatch {
 
 inline constexpr const char* no_query_message = "U heeft nog geen zoekstring ingevuld.";
 inline constexpr const char* first_character_message = "Taalspoor moet met een letter beginnen.";
-inline constexpr const char* mode_not_available_message = "Deze zoekwijze is nog niet beschikbaar.";
 
 // The current query as a search start takes it: lower-cased (A to Z) unless case-sensitive.
 std::string current_query_for_search(std::string_view text, bool case_sensitive);
@@ -32,10 +31,7 @@ bool first_character_acceptable(std::string_view text);
 // stored query is empty, or the mode is the anagram) and says what runs.
 Dispatch plan_dispatch(SearchState& state, const std::string& current_query);
 
-bool mode_available(Mode mode);
-
-// Runs the driver that plan_dispatch chose. Shows the not-available box for a mode
-// that this build lacks.
+// Runs the driver that plan_dispatch chose.
 void run_dispatch(SearchContext& ctx, Dispatch dispatch);
 
 }  // namespace taalspoor
