@@ -37,6 +37,13 @@ inline CliOutcome run_taalspoor_zoek(const TempFolder& folder, const std::vector
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read("out.txt"), folder.read("err.txt")};
 }
 
+// Result lines as the program prints them: each followed by a line feed.
+inline std::string as_printed(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) out.append(line).push_back('\n');
+    return out;
+}
+
 // The lines of the program's output, without their line feeds.
 inline std::vector<std::string> output_lines(const std::string& out) {
     std::vector<std::string> lines;

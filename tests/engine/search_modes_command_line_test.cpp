@@ -7,12 +7,6 @@
 namespace taalspoor::testing {
 namespace {
 
-std::string as_printed(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& line : lines) out.append(line).push_back('\n');
-    return out;
-}
-
 const char* const own_list = "verkering\r\nbeurs\r\nsnaak\r\nEnna\r\n";
 
 TEST(SearchModesCommandLine, EachModePrintsItsFirstPageAsTheWindowWouldShowIt) {

@@ -8,12 +8,6 @@
 namespace taalspoor::testing {
 namespace {
 
-std::string as_printed(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& line : lines) out.append(line).push_back('\n');
-    return out;
-}
-
 std::string y_list_as_built() {
     std::string out;
     for (const std::string& word : y_version_words()) out.append(word).push_back('\n');
