@@ -14,7 +14,6 @@ bool backslashcontrole(std::string_view query, SearchContext& ctx) {
 EarlyEndTests::EarlyEndTests(std::string_view q, Which which) {
     const std::size_t length = q.size();
     const auto q0 = byte_at(q, 0), q1 = byte_at(q, 1), q2 = byte_at(q, 2);
-    q_upper0_ = upper_byte(q0);
     q_key_[0] = sort_byte(q0);
     q_key_[1] = sort_byte(q1);
     q_key_[2] = sort_byte(q2);

@@ -38,7 +38,7 @@ public:
 private:
     bool fire_on(std::string_view word) const {
         const auto w0 = byte_at(word, 0);
-        if (first_ && upper_byte(w0) > q_upper0_ && gewoonteken(w0) && word != "ofie" && word != "ua")
+        if (first_ && sort_byte(w0) > q_key_[0] && gewoonteken(w0) && word != "ofie" && word != "ua")
             return true;
         if (second_) {
             const auto w1 = byte_at(word, 1);
@@ -53,9 +53,9 @@ private:
     }
 
     bool first_ = false, second_ = false, third_ = false, any_ = false;
-    unsigned char q_upper0_ = 0;
-    // The query's first three bytes in the list's sort order: the second- and third-letter
-    // tests compare there, because the list is not sorted by raw bytes (capitals, accents).
+    // The query's first three bytes in the list's sort order: the tests compare there,
+    // because the list is not sorted by raw bytes (capitals, accents, and the bytes
+    // between Z and a, which sort before every letter).
     unsigned char q_key_[3] = {0, 0, 0};
 };
 

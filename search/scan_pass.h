@@ -15,6 +15,7 @@
 #include "search/front_end.h"
 #include "search/line_splitter.h"
 #include "search/search_state.h"
+#include "wordlist/two_letter_index.h"
 #include "wordlist/word_list.h"
 
 namespace taalspoor {
@@ -56,7 +57,7 @@ PassFigures run_scan_pass(SearchContext& ctx, const PassRules& rules, const Matc
     ListFile list(ctx.folder / st.list_file_name, st.list_file_name);
     st.stop_flag = false;
 
-    std::int32_t start = rules.start_offset;
+    std::int32_t start = index_describes(list.size()) ? rules.start_offset : 0;
     if (rules.takes_continuation) {
         if (st.continuation_pending_for(st.chosen_mode)) start = st.continuation_offset;
         st.drop_continuation();

@@ -70,7 +70,7 @@ std::string index_source(const taalspoor::TwoLetterIndex& index) {
         for (int col = 0; col < 26; ++col) src << (col ? ", " : "") << index.entries[row][col];
         src << "}},  // " << static_cast<char>('A' + row) << "\n";
     }
-    src << "    }},\n    " << index.apostrophe_start << ",\n};\n\n}  // namespace taalspoor\n";
+    src << "    }},\n    " << index.apostrophe_start << ",\n    " << index.list_size << ",\n};\n\n}  // namespace taalspoor\n";
     return src.str();
 }
 

@@ -10,6 +10,7 @@ int letter_number(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' : -
 
 TwoLetterIndex build_two_letter_index(std::string_view list) {
     TwoLetterIndex index;
+    index.list_size = static_cast<std::int64_t>(list.size());
     std::size_t start = 0;
     while (start < list.size()) {
         const std::size_t end = list.find('\n', start);

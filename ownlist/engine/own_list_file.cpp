@@ -51,7 +51,7 @@ bool dubbelcontrole(SearchContext& ctx, std::string_view word) {
         ListFile list(ctx.folder / st.list_file_name, st.list_file_name);
         st.stop_flag = false;
         BlockReader reader(list);
-        reader.run(index_start(ctx, word), [&] { return found || st.stop_flag; }, ctx.events,
+        reader.run(index_describes(list.size()) ? index_start(ctx, word) : 0, [&] { return found || st.stop_flag; }, ctx.events,
                    [&](const ListBlock& block) {
                        for_each_line(block.data, static_cast<std::size_t>(block.last) + 1,
                                      [&](std::string_view run, std::size_t) {

@@ -102,6 +102,16 @@ TEST(PatternModeEarlyEnd, ApostropheAndDigitQueriesFindTheirWords) {
     EXPECT_LE(h.events.turns, 2);
 }
 
+TEST(PatternModeEarlyEnd, TheFirstLetterIsComparedInTheListsSortOrder) {
+    // Bytes between Z and a sort before every letter, as lower-cased letters do not: a
+    // word such as "[kat]" stands before the a-words and must not end a search for k.
+    // Found by fuzzing the scan pass on sorted lists.
+    Harness h("[kat]\naap\nKat\nkat\nkit\nlat\n");
+    EXPECT_EQ(list_part(h.start(Mode::pattern, "k.t")), (Words{"Kat", "kat", "kit"}));
+    h.state.stored_query.clear();
+    EXPECT_EQ(list_part(h.start(Mode::begin_part, "ka")), (Words{"Kat", "kat"}));
+}
+
 TEST(PatternModeEarlyEnd, YListReadsFromTheBeginningWithoutTheFirstLetterTest) {
     Harness h;
     h.state.y_list_in_use = true;  // the same file: only the rules of the pass change

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ownlist/engine/own_list_file.h"
 #include "search/scan_pass.h"
 #include "test_support.h"
 
@@ -156,9 +157,25 @@ TEST(ScanPassPages, ContinuationTakesPrecedenceOverTheStartOffsetUnlessTheModeIg
     EXPECT_EQ(list_part(run_pass(h, {}, {.start_offset = 0})), (std::vector<std::string>{"c*"}));
 
     h.state.continuation_offset = static_cast<std::int32_t>(list.find("c*"));
-    EXPECT_EQ(list_part(run_pass(h, {}, {.start_offset = 3, .takes_continuation = false})),
-              (std::vector<std::string>{"b*", "c*"}));
+    EXPECT_EQ(list_part(run_pass(h, {}, {.start_offset = 0, .takes_continuation = false})),
+              (std::vector<std::string>{"a*", "b*", "c*"}));
     EXPECT_NE(h.state.continuation_offset, 0) << "a mode that ignores the continuation leaves it pending";
+}
+
+TEST(ScanPassPages, IndexPositionsApplyOnlyToTheListTheyWereMadeFor) {
+    // A sorted list of its own in the place of the shipped one: the index's positions for
+    // the k-words lie far past its end.
+    const std::string list = "aap\nbeer\nkaas\nkat\nkater\nzebra\n";
+    Harness h(list);
+    EXPECT_EQ(list_part(h.start(Mode::begin_part, "ka")), (std::vector<std::string>{"kaas", "kat", "kater"}));
+    h.state.stored_query.clear();  // as choosing another mode does
+    EXPECT_EQ(list_part(h.start(Mode::pattern, "k.t")), (std::vector<std::string>{"kat"}));
+    SearchContext ctx = h.context();
+    EXPECT_TRUE(dubbelcontrole(ctx, "kater")) << "the own-list editor's check reads it from the start as well";
+
+    Harness shipped;
+    list_part(shipped.start(Mode::begin_part, "zo"));
+    EXPECT_LT(shipped.events.turns, 5) << "on the shipped list the scan still starts at the index position";
 }
 
 TEST(ScanPassPages, AnotherModesContinuationIsDroppedNotTaken) {
