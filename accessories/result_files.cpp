@@ -63,14 +63,14 @@ std::string result_file_bytes(const QStringList& lines) {
     return bytes;
 }
 
-void save_result(const QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes) {
+void save_result(const QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes, WriteLayer& layer) {
     const std::optional<QString> chosen = files.choose_file(FileDialogPurpose::save, QStringLiteral("Opbergen van het zoekresultaat"));
     if (!chosen) return;
     const QString name = full_name(with_default_extension(*chosen));
     const QString text = memo.toPlainText();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     try {
-        replace_file_whole(file_path(name), result_file_bytes(lines), to_latin1(name));
+        replace_file_whole(file_path(name), result_file_bytes(lines), to_latin1(name), layer);
     } catch (const FileError& error) {
         boxes.show_message(BoxKind::error, error.what());
     }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "wordlist/file_writing.h"
+
 class QPlainTextEdit;
 class QWidget;
 
@@ -47,7 +49,8 @@ std::string result_file_bytes(const QStringList& lines);
 
 // The three entries of the result menu. A failure shows an error box and leaves the
 // list and the file on disk as they were.
-void save_result(const QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes);
+void save_result(const QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes,
+                 WriteLayer& layer = system_write_layer());
 void load_result(QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes);
 void delete_chosen_file(FileDialogs& files, UserDialogs& boxes);
 

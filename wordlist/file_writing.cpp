@@ -51,7 +51,9 @@ void replace_file_whole(const std::filesystem::path& target, std::string_view by
     };
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && (S_ISDIR(old.st_mode) || ::access(target.c_str(), W_OK) != 0))
+    // Asked with the rights the process writes with: access() asks with the real user's,
+    // and for root with every capability it may take up, not the ones it holds.
+    if (existed && (S_ISDIR(old.st_mode) || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
         fail(S_ISDIR(old.st_mode) ? EISDIR : EACCES);
 
     std::filesystem::path temporary;

@@ -8,13 +8,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
 #include <deque>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 
 #include "accessories/result_files.h"
+#include "tests/engine/failing_write_layer.h"
 #include "window_test_support.h"
 
 using namespace taalspoor;
@@ -51,22 +50,6 @@ QString in_folder(const Program& program, const char* name) {
     return QString::fromStdString((program.folder.path() / name).string());
 }
 
-// Files may grow to `bytes` at most while it lives; a larger write fails as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-private:
-    rlimit old_{};
-};
-
 }  // namespace
 
 class ResultFilesTest : public QObject {
@@ -78,6 +61,7 @@ private slots:
     void cancelled_dialogs_change_nothing();
     void deleting_asks_and_no_keeps_the_file();
     void failed_save_keeps_the_old_file();
+    void failure_at_any_step_of_saving_keeps_the_old_file();
     void unreadable_file_leaves_the_list();
     void platform_dialogs_offer_both_filters_and_add_txt();
 };
@@ -222,6 +206,40 @@ void ResultFilesTest::failed_save_keeps_the_old_file() {
     int files_in_folder = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(program.folder.path())) ++files_in_folder;
     QCOMPARE(files_in_folder, 4);  // the list, the manual, the greeting and oud.txt
+}
+
+// Creating, writing, flushing, closing, renaming: whichever fails, the file saved over
+// stays whole, the user is told which file it was, and nothing half-written is left.
+void ResultFilesTest::failure_at_any_step_of_saving_keeps_the_old_file() {
+    Program program;
+    TForm1& form = *program.form;
+    program.folder.write("oud.txt", "oude regel\r\n");
+    program.search(QStringLiteral("k.t"));
+    const QStringList found = program.memo_lines();
+    const QString name = in_folder(program, "oud.txt");
+    for (int fail_at = 1; fail_at <= testing::FailingWriteLayer::steps_per_file; ++fail_at) {
+        ChosenFiles files;
+        files.names = {name};
+        program.boxes.shown.clear();
+        testing::FailingWriteLayer failing(fail_at);
+        save_result(*form.Memo1, files, program.boxes, failing);
+        const QByteArray step = QByteArray::number(fail_at);
+        QVERIFY2(file_bytes(program.folder.path() / "oud.txt") == "oude regel\r\n", step);
+        QCOMPARE(program.memo_lines(), found);
+        QCOMPARE(program.boxes.shown.size(), std::size_t{1});
+        QCOMPARE(program.boxes.shown[0].kind, BoxKind::error);
+        QVERIFY2(program.boxes.shown[0].text.starts_with("Het bestand <" + name.toStdString() + "> kan niet worden geschreven: "),
+                 program.boxes.shown[0].text.c_str());
+        int files_in_folder = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(program.folder.path())) ++files_in_folder;
+        QVERIFY2(files_in_folder == 4, step);  // the list, the manual, the greeting and oud.txt
+    }
+    // The same save with nothing failing replaces it.
+    ChosenFiles files;
+    files.names = {name};
+    testing::FailingWriteLayer never_failing(0);
+    save_result(*form.Memo1, files, program.boxes, never_failing);
+    QCOMPARE(file_bytes(program.folder.path() / "oud.txt"), (found.join(QStringLiteral("\r\n")) + "\r\n").toStdString());
 }
 
 void ResultFilesTest::unreadable_file_leaves_the_list() {

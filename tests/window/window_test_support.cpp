@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
 #include <fstream>
 
 #include "app/latin1_text.h"
@@ -85,6 +86,16 @@ QStringList Program::memo_lines() const {
     const QString text = form->Memo1->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
 
 void type_text(QWidget* widget, const QString& text) {
     for (const uint c : text.toUcs4()) {

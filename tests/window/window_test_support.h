@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <sys/resource.h>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -69,6 +70,18 @@ struct Program {
     WorkingFolder folder;
     AnsweringBoxes boxes;
     std::unique_ptr<TForm1> form;
+};
+
+// Files may grow to `bytes` at most while it lives; a larger write fails as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
 };
 
 // Types the text into the widget key by key, as a keyboard does, any character included.
