@@ -71,6 +71,21 @@ void print_page(const PageSink& sink, bool latin1_output) {
     std::fflush(stdout);
 }
 
+// Prints a file failure. When the word list itself is not in the current folder, the
+// likely cause is a start in the wrong folder: the message says which folder was
+// searched and how the usual one is prepared.
+int report_file_error(const FileError& e, const std::string& list_file_name) {
+    std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
+    std::error_code ec;
+    if (std::filesystem::exists(list_file_name, ec)) return 3;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    std::cerr << "taalspoor-zoek: de woordenlijst <" << list_file_name << "> staat niet in de huidige map "
+              << folder.string() << "; taalspoor-zoek zoekt in de map waarin het gestart wordt.\n"
+              << "taalspoor-zoek: 'taalspoor-start --alleen-map' maakt de map ~/Taalspoor (of $TAALSPOOR_MAP) "
+                 "klaar met de woordenlijst; start taalspoor-zoek daar.\n";
+    return 3;
+}
+
 int refuse(const std::string& text) {
     std::cerr << latin1_to_utf8(text) << '\n';
     return 1;
@@ -86,8 +101,7 @@ int use_y_list(SearchState& state, EventPump& events) {
         try {
             build_y_list(".", [] { return false; }, events);
         } catch (const FileError& e) {
-            std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
-            return 3;
+            return report_file_error(e, state.list_file_name);
         }
         std::filesystem::remove(y_intermediate_name, ignored);
     }
@@ -143,8 +157,7 @@ int main(int argc, char** argv) {
             run_dispatch(ctx, dispatch);
         } catch (const FileError& e) {
             print_page(page, options->latin1_output);
-            std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
-            return 3;
+            return report_file_error(e, state.list_file_name);
         }
         print_page(page, options->latin1_output);
         if (page.lines.empty() && dialogs.messages_shown > messages_before) return 1;  // refused query

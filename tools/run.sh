@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, prepares the working folder (by default ~/Taalspoor:
-# the data files are copied in when missing, nothing there is ever overwritten) and
-# starts the program there.
+# Installs what is missing, builds, installs into build-release/stage and starts the
+# program there through its launcher, as the menu entry of the package does: in the
+# working folder ${TAALSPOOR_MAP:-~/Taalspoor}, into which the data files are copied
+# when missing (nothing there is ever overwritten).
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
+stage="$repo/build-release/stage"
 bash "$repo/tools/install_dependencies.sh"
 cmake -S "$repo" -B "$repo/build-release" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$repo/build-release" -j"$(nproc)" >/dev/null
-folder="${TAALSPOOR_MAP:-$HOME/Taalspoor}"
-mkdir -p "$folder"
-for f in nlwrdiso.v3 taalhelp16.txt lumman.wav; do
-  [ -e "$repo/data/$f" ] && [ ! -e "$folder/$f" ] && cp "$repo/data/$f" "$folder/$f"
-done
-cd "$folder"
-if [ -x "$repo/build-release/app/taalspoor" ]; then
-  exec "$repo/build-release/app/taalspoor" "$@"
+rm -rf "$stage"  # exactly what this build installs, nothing left from an earlier one
+cmake --install "$repo/build-release" --prefix "$stage" >/dev/null
+if [ -x "$stage/bin/taalspoor" ]; then
+  exec "$stage/bin/taalspoor-start" "$@"
 fi
+# Built without the window: the command line program, in the same working folder.
+folder="$("$stage/bin/taalspoor-start" --alleen-map)"
+cd "$folder"
 echo "Voorbeeld: taalspoor-zoek k.t (in $folder)"
-exec "$repo/build-release/taalspoor-zoek" k.t
+exec "$stage/bin/taalspoor-zoek" k.t

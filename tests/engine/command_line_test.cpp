@@ -1,6 +1,8 @@
 // taalspoor-zoek as a user at a terminal meets it.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli_runner.h"
 #include "test_support.h"
 
@@ -70,12 +72,26 @@ TEST(CommandLine, RefusalsPrintTheBoxTextAndNothingElse) {
         << "with nothing before the backslash the first-character rule does not apply";
 }
 
-TEST(CommandLine, MissingListIsNamedWithStatus3) {
+TEST(CommandLine, MissingListIsNamedWithTheFolderSearchedAndStatus3) {
     TempFolder f;
     const CliOutcome r = run_taalspoor_zoek(f, {"kat"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_NE(r.err.find("nlwrdiso.v3"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("<nlwrdiso.v3>"), std::string::npos) << r.err;
+    const std::string folder = std::filesystem::canonical(f.path()).string();
+    EXPECT_NE(r.err.find(folder + ";"), std::string::npos) << "the full path of the folder searched: " << r.err;
+    EXPECT_NE(r.err.find("taalspoor-start --alleen-map"), std::string::npos) << "how the usual folder is prepared";
     EXPECT_EQ(r.out, "");
+}
+
+TEST(CommandLine, UnreadableOwnListIsNamedWithoutTheWrongFolderHint) {
+    TempFolder f;
+    f.link_shipped_list();
+    std::filesystem::create_directory(f.path() / own_list_name);
+    const CliOutcome r = run_taalspoor_zoek(f, {"kat"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out, "kat\n   ===\n") << "the page up to the own list is printed";
+    EXPECT_NE(r.err.find(own_list_name), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("--alleen-map"), std::string::npos) << "the folder holds the list: " << r.err;
 }
 
 TEST(CommandLine, UsageErrorsGiveStatus2) {

@@ -1,0 +1,71 @@
+# Installation as a desktop program, and the Debian package made from it.
+#
+# The programs work in their current folder; the data goes to share/taalspoor, from where
+# taalspoor-start copies it into the user's working folder. The launcher finds the data
+# as ../share/taalspoor beside its own bin/, so the layout below is fixed on purpose.
+
+set(TAALSPOOR_APP_ID nl.taalspoor.Taalspoor)
+set(TAALSPOOR_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
+set(TAALSPOOR_METAINFO ${TAALSPOOR_DESKTOP_DIR}/${TAALSPOOR_APP_ID}.metainfo.xml)
+
+# The metainfo names the release the package carries; the two must not drift apart.
+file(READ ${TAALSPOOR_METAINFO} metainfo_text)
+string(REGEX MATCH "<release version=\"([^\"]+)\"" newest_release "${metainfo_text}")
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "${TAALSPOOR_METAINFO}: newest release is '${CMAKE_MATCH_1}', "
+                      "the project's version is ${PROJECT_VERSION}")
+endif()
+string(REGEX MATCH "<url type=\"homepage\">([^<]+)</url>" homepage "${metainfo_text}")
+set(TAALSPOOR_HOMEPAGE ${CMAKE_MATCH_1})
+
+install(TARGETS taalspoor-zoek RUNTIME DESTINATION bin)
+install(PROGRAMS ${TAALSPOOR_DESKTOP_DIR}/taalspoor-start DESTINATION bin)
+install(FILES ${TAALSPOOR_DATA_DIR}/nlwrdiso.v3 ${TAALSPOOR_DATA_DIR}/taalhelp16.txt ${TAALSPOOR_DATA_DIR}/lumman.wav
+        DESTINATION share/taalspoor)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${TAALSPOOR_DATA_DIR}/LICENSE-woordenlijst.txt
+        DESTINATION share/doc/taalspoor)
+
+if(TARGET taalspoor)
+  install(TARGETS taalspoor RUNTIME DESTINATION bin)
+  install(FILES ${TAALSPOOR_DESKTOP_DIR}/${TAALSPOOR_APP_ID}.desktop DESTINATION share/applications)
+  install(FILES ${TAALSPOOR_METAINFO} DESTINATION share/metainfo)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/taalspoor.svg
+          DESTINATION share/icons/hicolor/scalable/apps RENAME ${TAALSPOOR_APP_ID}.svg)
+  foreach(size 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/taalspoor-${size}.png
+            DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${TAALSPOOR_APP_ID}.png)
+  endforeach()
+endif()
+
+set(CPACK_PACKAGE_NAME taalspoor)
+set(CPACK_PACKAGE_VENDOR "de makers van Taalspoor")
+set(CPACK_PACKAGE_CONTACT "De makers van Taalspoor <taalspoor@taalspoor.nl>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dutch word finder for crosswords and other word puzzles")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Taalspoor searches a list of more than 400,000 Dutch words, and a list of the\n"
+    "user's own, in eleven ways: words with unknown letters, begin and end parts,\n"
+    "substrings, anagrams, words with desired or forbidden letters, words given by\n"
+    "their consonants, an alphabetical listing and all words of a given length.\n"
+    "The package holds the window program, the command taalspoor-zoek that runs the\n"
+    "same searches in a terminal, and the OpenTaal word list.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_PACKAGE_HOMEPAGE_URL ${TAALSPOOR_HOMEPAGE})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET taalspoor)
+  # What the window loads at run time, which the library scan cannot see: the Qt platform
+  # plugins; the GStreamer elements that Qt Multimedia's default backend plays lumman.wav
+  # with (uridecodebin, audioconvert, volume from -base; wavparse, autoaudiosink, pulsesink
+  # from -good; the backend plugin itself is in libqt6multimedia6, which the scan finds);
+  # and the fonts that serve Arial and Courier New.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation")
+endif()
+
+include(CPack)
