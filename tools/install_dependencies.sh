@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Taalspoor need.
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-liberation wdutch)
+# The second line: clang and its sanitizer runtime for the fuzz targets (tools/fuzz.sh).
+# The third line: checking and installing the Debian package (tools/package_test.sh), and
+# what the installed window loads at run time, so the package test pulls in nothing new.
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-liberation wdutch
+  clang libclang-rt-14-dev
+  appstream desktop-file-utils dpkg-dev qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a release build and
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the engine for a
+# bounded time, and builds, installs, tries and removes the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install_dependencies.sh
@@ -14,3 +15,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAALSPOOR_SANIT
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$jobs")
+
+bash tools/fuzz.sh
+bash tools/package_test.sh build-release
