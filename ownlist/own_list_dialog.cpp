@@ -172,6 +172,10 @@ void Tlijstdlg::toevoegbtnClick() {
 
     const std::string word = search_.dialogs.ask_text("Eigen toevoeging", "Vul in", "").value_or(std::string());
     if (word.empty() || word.front() == ' ') return;
+    if (!own_list_can_hold(word)) {
+        search_.dialogs.show_message(BoxKind::warning, unstorable_word_warning);
+        return;
+    }
     try {
         // The check clears the stop flag it shares with the searches; a stop asked of a
         // search this dialog has suspended must survive it.

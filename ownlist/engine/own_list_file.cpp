@@ -21,6 +21,10 @@ void sort_for_display(std::vector<std::string>& lines) {
     });
 }
 
+bool own_list_can_hold(std::string_view word) {
+    return word.find_first_of(std::string_view("\r\n\x1A", 3)) == std::string_view::npos;
+}
+
 void append_own_word(const std::filesystem::path& folder, std::string_view word, WriteLayer& layer) {
     const auto path = folder / own_list_name;
     std::error_code ec;

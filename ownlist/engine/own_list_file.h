@@ -20,6 +20,16 @@ std::vector<std::string> read_own_list_file(const std::filesystem::path& folder)
 // (accents folded, as the word list is sorted), ties in byte order.
 void sort_for_display(std::vector<std::string>& lines);
 
+// Can a line of the file hold this word? A carriage return or a line feed would split it,
+// and the byte 26, which a character outside ISO 8859-1 becomes, ends the file for every
+// reader: the word and every line after it would be lost.
+bool own_list_can_hold(std::string_view word);
+
+inline constexpr const char* unstorable_word_warning =
+    "Het woord bevat een teken dat niet in de Extralijst kan staan \n"
+    "(een teken buiten de West-Europese tekenset of een regeleinde).\n\n"
+    "Het wordt daarom niet geaccepteerd.";
+
 // Adds a word at the end of the file, creating it when it is missing. An existing file
 // that cannot be read is reported and left untouched; the file is replaced whole, so a
 // failure never leaves it half written.

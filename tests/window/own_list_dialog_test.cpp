@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "app/message_boxes.h"
+#include "ownlist/engine/own_list_file.h"
 #include "ownlist/own_list_dialog.h"
 #include "window_test_support.h"
 
@@ -97,6 +98,7 @@ private slots:
     void trailing_blank_is_kept();
     void first_blank_empty_input_and_cancel_change_nothing();
     void word_of_the_own_list_is_refused_the_same_way();
+    void word_the_file_cannot_hold_is_refused_and_nothing_is_lost();
     void added_word_goes_to_the_file_end_and_its_sorted_place();
     void w_key_adds_with_any_modifier_and_escape_closes();
     void w_typed_in_the_input_box_is_only_text();
@@ -247,6 +249,20 @@ void OwnListDialogTest::word_of_the_own_list_is_refused_the_same_way() {
     QCOMPARE(open.program.boxes.texts(), std::vector<std::string>{known_word_warning(new_word)});
     QCOMPARE(open.program.boxes.shown[0].kind, BoxKind::warning);
     QCOMPARE(open.file(), "zebra\r\n" + new_word + "\r\n");
+}
+
+void OwnListDialogTest::word_the_file_cannot_hold_is_refused_and_nothing_is_lost() {
+    // A character outside ISO 8859-1 becomes the byte that ends the file for every reader:
+    // written, it would hide the word and every word added after it.
+    OpenDialog open("zebra\r\n");
+    for (const char* typed : {"\x1A" "uro", "kat\rkit", "kat\nkit"}) {
+        open.program.boxes.shown.clear();
+        open.add(std::string(typed));
+        QCOMPARE(open.program.boxes.texts(), std::vector<std::string>{unstorable_word_warning});
+        QCOMPARE(open.file(), std::string("zebra\r\n"));
+    }
+    open.add(std::string("mierk"));
+    QCOMPARE(open.dialog.items(), (std::vector<std::string>{"mierk", "zebra"}));
 }
 
 void OwnListDialogTest::added_word_goes_to_the_file_end_and_its_sorted_place() {
