@@ -15,20 +15,12 @@
 #include "plain_reading.h"
 #include "scratch_folder.h"
 #include "search/letters.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 
 using namespace taalspoor;
 using namespace taalspoor::fuzzing;
-
-class CollectingSink final : public ResultSink {
-public:
-    void append_line(std::string_view line) override { lines.emplace_back(line); }
-    int line_count() const override { return static_cast<int>(lines.size()); }
-    void page_full() override { ++pages_full; }
-    std::vector<std::string> lines;
-    int pages_full = 0;
-};
 
 class NoDialogs final : public UserDialogs {
 public:
@@ -90,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     with_mode_matcher(choice, [&](const auto& matcher) {
         SearchState state;
         state.chosen_mode = mode;
-        CollectingSink sink;
+        testing::RecordingSink sink;
         NoDialogs dialogs;
         NoEvents events;
         SearchContext ctx{state, sink, dialogs, events, scratch_folder()};

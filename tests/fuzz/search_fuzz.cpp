@@ -23,20 +23,12 @@
 #include "search/search_driver.h"
 #include "search/search_state.h"
 #include "search/scan_pass.h"
+#include "tests/engine/test_support.h"
 
 namespace {
 
 using namespace taalspoor;
 using namespace taalspoor::fuzzing;
-
-class PageSink final : public ResultSink {
-public:
-    void append_line(std::string_view line) override { lines.emplace_back(line); }
-    int line_count() const override { return static_cast<int>(lines.size()); }
-    void page_full() override { full = true; }
-    std::vector<std::string> lines;
-    bool full = false;
-};
 
 class AnsweringDialogs final : public UserDialogs {
 public:
@@ -108,11 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::set<std::string> own_words(own_lines.begin(), own_lines.end());
 
     StoppingEvents events(state, stop_at);
-    PageSink sink;
+    testing::RecordingSink sink;
     SearchContext ctx{state, sink, dialogs, events, scratch_folder()};
     for (int page = 0; page < most_pages; ++page) {
         sink.lines.clear();
-        sink.full = false;
+        sink.pages_full = 0;
         state.stop_flag = false;
         try {
             run_dispatch(ctx, plan_dispatch(state, current_query_for_search(typed, state.case_sensitive)));
@@ -127,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!sink.lines.empty())
             require(std::find(sink.lines.begin(), sink.lines.end(), separator_line) != sink.lines.end(),
                     "a pass that ran shows the separator line");
-        if (!sink.full) break;
+        if (sink.pages_full == 0) break;
     }
     return 0;
 }
