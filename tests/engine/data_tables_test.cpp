@@ -53,6 +53,9 @@ std::vector<std::string> lines_of(const std::string& bytes) {
 TEST(DataTables, RegeneratedCountsEqualTheCommittedTable) {
     if (!std::filesystem::exists(frog_lexicon))
         GTEST_SKIP() << "SKIPPED: " << frog_lexicon << " is missing (install the package frogdata)";
+#ifndef TAALSPOOR_WORD_COUNTS_TOOL
+    FAIL() << "TAALSPOOR_WORD_COUNTS_TOOL is not defined: the build must name the make_word_counts tool";
+#else
     TempFolder out;
     const std::string command = std::string(TAALSPOOR_WORD_COUNTS_TOOL) + " " + frog_lexicon + " '" +
                                 shipped_list_path().string() + "' '" + (out.path() / "tellingen.txt").string() +
@@ -61,6 +64,7 @@ TEST(DataTables, RegeneratedCountsEqualTheCommittedTable) {
     EXPECT_TRUE(out.read("tellingen.txt") == data_file("tellingen.txt"))
         << "data/tellingen.txt differs from a fresh run of make_word_counts";
     EXPECT_NE(out.read("report").find("119497 van de 413263 woorden"), std::string::npos) << out.read("report");
+#endif
 }
 
 TEST(DataTables, CountsAreListWordsInListOrderAndAgreeAcrossCase) {
