@@ -5,7 +5,7 @@
 
 #include "accessories/picture_box.h"
 #include "accessories/pictures.h"
-#include "accessories/pixel_font.h"
+#include "window_support/pixel_font.h"
 
 using namespace taalspoor;
 

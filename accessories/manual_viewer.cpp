@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "accessories/pixel_font.h"
+#include "window_support/pixel_font.h"
 #include "accessories/text_file.h"
 #include "search/front_end.h"
 

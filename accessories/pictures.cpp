@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <array>
 
+#include "window_support/pixel_font.h"
+
 namespace taalspoor {
 
 namespace {
@@ -18,8 +20,7 @@ QPixmap blank(int width, int height, const QColor& background) {
 
 // In the painter's own units, which the painter scales.
 QFont arial_bold(int pixels) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
+    QFont font = pixel_font(QStringLiteral("Arial"), pixels);
     font.setBold(true);
     return font;
 }

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "accessories/text_file.h"
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 #include "search/front_end.h"
 #include "wordlist/file_writing.h"
 
@@ -96,9 +96,7 @@ void delete_chosen_file(FileDialogs& files, UserDialogs& boxes) {
     std::error_code error;
     if (!std::filesystem::remove(file_path(*name), error) && !error)
         error = std::make_error_code(std::errc::no_such_file_or_directory);
-    if (error)
-        boxes.show_message(BoxKind::error,
-                           "Het bestand <" + shown_name + "> kan niet worden verwijderd: " + error.message());
+    if (error) boxes.show_message(BoxKind::error, FileError(shown_name, FileAction::remove, error.value()).what());
 }
 
 }  // namespace taalspoor

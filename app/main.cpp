@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     TAboutBox about_box(&form);
     Tauteurdlg author_box(&form);
     Thelp1dlg manual_viewer(&form);
-    Tlijstdlg own_list_dialog(&form);
+    Tlijstdlg own_list_dialog(&form, form.search_context());
     form.set_secondary_windows({&about_box, &author_box, &manual_viewer, &own_list_dialog});
 
     form.show();

@@ -29,11 +29,12 @@
 #include "accessories/result_files.h"
 #include "accessories/sound_player.h"
 #include "app/lamp.h"
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 #include "app/memo_lines.h"
 #include "app/tick_count.h"
 #include "app/window_boxes.h"
 #include "app/window_events.h"
+#include "window_support/pixel_font.h"
 #include "ownlist/own_list_dialog.h"
 #include "resources/mode_buttons.h"
 #include "search/search_driver.h"
@@ -58,14 +59,8 @@ const QColor teal{0, 128, 128};
 const char* const manual_file_name = "taalhelp16.txt";
 const char* const greeting_sound_file_name = "lumman.wav";
 
-QFont font_of(const char* family, int pixels) {
-    QFont font{QString::fromLatin1(family)};
-    font.setPixelSize(pixels);
-    return font;
-}
-
-QFont arial(int pixels) { return font_of("Arial", pixels); }
-QFont courier_new(int pixels) { return font_of("Courier New", pixels); }
+QFont arial(int pixels) { return pixel_font(QStringLiteral("Arial"), pixels); }
+QFont courier_new(int pixels) { return pixel_font(QStringLiteral("Courier New"), pixels); }
 
 void set_text_color(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget->palette();

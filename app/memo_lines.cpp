@@ -3,18 +3,20 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/latin1_text.h"
-#include "search/scan_pass.h"
+#include "window_support/latin1_text.h"
 
 namespace taalspoor {
 
 MemoLines::MemoLines(QPlainTextEdit& memo, QPushButton& start_button) : memo_(memo), start_button_(start_button) {}
 
 void MemoLines::append_line(std::string_view line) {
-    // The own list's lines come after the first separator, so only that one is the separator.
-    if (!separator_written_ && line == separator_line) separator_written_ = true;
     pending_.append(from_latin1(line));
     ++count_;
+}
+
+void MemoLines::separator() {
+    append_line(separator_line);
+    separator_written_ = true;
 }
 
 void MemoLines::page_full() { start_button_.setText(QStringLiteral("&verder zoeken")); }

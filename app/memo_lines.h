@@ -17,8 +17,10 @@ public:
     MemoLines(QPlainTextEdit& memo, QPushButton& start_button);
 
     void append_line(std::string_view line) override;
-    int line_count() const override { return count_; }
+    void separator() override;
     void page_full() override;
+
+    int line_count() const { return count_; }
 
     void clear();
     // Puts the lines appended since the last call into the memo.

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 
 namespace taalspoor {
 

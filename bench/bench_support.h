@@ -14,7 +14,6 @@ namespace taalspoor::bench {
 class CountingSink final : public ResultSink {
 public:
     void append_line(std::string_view) override { ++lines; }
-    int line_count() const override { return lines; }
     void page_full() override { full = true; }
     int lines = 0;
     bool full = false;
@@ -28,11 +27,6 @@ public:
         return answer;
     }
     std::optional<std::string> answer;
-};
-
-class NoEvents final : public EventPump {
-public:
-    void process_pending_events() override {}
 };
 
 // Runs one search (the first page) per iteration with the query as a start press takes

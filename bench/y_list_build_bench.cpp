@@ -16,7 +16,7 @@ void BM_y_list_build(benchmark::State& state) {
     fs::create_directories(folder);
     fs::create_symlink(fs::path(TAALSPOOR_DATA_DIR) / taalspoor::standard_list_name,
                        folder / taalspoor::standard_list_name);
-    taalspoor::bench::NoEvents events;
+    taalspoor::NoEvents events;
     for (auto _ : state) taalspoor::build_y_list(folder, [] { return false; }, events);
     fs::remove_all(folder);
 }

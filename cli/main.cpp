@@ -12,7 +12,7 @@
 #include "search/search_driver.h"
 #include "search/search_state.h"
 #include "search/word_length_mode.h"
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 #include "wordlist/y_list_builder.h"
 
 namespace {
@@ -22,7 +22,6 @@ using namespace taalspoor;
 class PageSink final : public ResultSink {
 public:
     void append_line(std::string_view line) override { lines.emplace_back(line); }
-    int line_count() const override { return static_cast<int>(lines.size()); }
     void page_full() override { full = true; }
 
     std::vector<std::string> lines;
@@ -54,11 +53,6 @@ public:
 private:
     std::optional<int> word_length_;
     bool length_given_ = false;
-};
-
-class NoEvents final : public EventPump {
-public:
-    void process_pending_events() override {}
 };
 
 void print_page(const PageSink& sink, bool latin1_output) {

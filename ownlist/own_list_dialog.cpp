@@ -12,10 +12,10 @@
 #include <QWindow>
 #include <optional>
 
-#include "app/latin1_text.h"
-#include "app/main_window.h"
 #include "ownlist/engine/own_list_file.h"
 #include "search/search_state.h"
+#include "window_support/latin1_text.h"
+#include "window_support/pixel_font.h"
 
 using namespace taalspoor;
 
@@ -26,12 +26,6 @@ constexpr int dialog_height = 251;
 constexpr QPoint dialog_position{5, 30};
 constexpr int panel_height = 26;
 constexpr int item_height = 14;
-
-QFont font_of(const char* family, int pixels) {
-    QFont font{QString::fromLatin1(family)};
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // Every line of the list is one item of the same height, however the font measures.
 class FixedHeightItems final : public QStyledItemDelegate {
@@ -57,10 +51,10 @@ std::string known_word_warning(const std::string& word) {
 
 }  // namespace
 
-Tlijstdlg::Tlijstdlg(TForm1* main_window) : QDialog(main_window), search_(main_window->search_context()) {
+Tlijstdlg::Tlijstdlg(QWidget* parent, const SearchContext& search) : QDialog(parent), search_(search) {
     setObjectName(QStringLiteral("lijstdlg"));
     setWindowTitle(QStringLiteral("Eigen lijst"));
-    setFont(font_of("Courier New", 11));
+    setFont(pixel_font(QStringLiteral("Courier New"), 11));
     resize(dialog_width, dialog_height);
     move(dialog_position);
 
@@ -75,7 +69,7 @@ Tlijstdlg::Tlijstdlg(TForm1* main_window) : QDialog(main_window), search_(main_w
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setFixedHeight(panel_height);
-    Panel1->setFont(font_of("Arial", 11));
+    Panel1->setFont(pixel_font(QStringLiteral("Arial"), 11));
 
     toevoegbtn = new QPushButton(QStringLiteral("Woord toevoegen"), Panel1);
     toevoegbtn->setObjectName(QStringLiteral("toevoegbtn"));

@@ -16,7 +16,6 @@ class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class TForm1;
 
 class Tlijstdlg : public QDialog {
     Q_OBJECT
@@ -24,7 +23,7 @@ public:
     // Stands in front of the main window and shares its searches' context: the list in
     // use and the stop flag for the duplicate check, the boxes, the window's turn for
     // events, and the folder of the files.
-    explicit Tlijstdlg(TForm1* main_window);
+    Tlijstdlg(QWidget* main_window, const taalspoor::SearchContext& search);
 
     // Fills the list anew from the file, in display order. A file that cannot be read is
     // reported, and the list is then never written back over it.

@@ -1,8 +1,6 @@
 #include "search/anagram_mode.h"
 
-#include "search/letters.h"
-#include "search/matchers.h"
-#include "search/scan_pass.h"
+#include "base/letters.h"
 
 namespace taalspoor {
 
@@ -28,11 +26,12 @@ AnagramMatcher::AnagramMatcher(std::string_view query, bool case_sensitive)
         needed_.push_back({letter, counts[letter]});
         counts[letter] = 0;
     }
+    filter_.require_length(length_);
 }
 
-void run_anagram_mode(SearchContext& ctx, const std::string& query) {
-    if (backslashcontrole(query, ctx)) return;
-    run_scan_pass(ctx, PassRules{.start_offset = 0}, AnagramMatcher(query, ctx.state.case_sensitive));
+Preparation prepare_anagram_mode(const std::string& query, const SearchState& state) {
+    if (auto refusal = backslashcontrole(query)) return *refusal;
+    return ModeSearch(AnagramMatcher(query, state.case_sensitive), PassRules{.start_offset = 0});
 }
 
 }  // namespace taalspoor

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "search/front_end.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
+#include "search/word_filter.h"
 
 namespace taalspoor {
 
@@ -16,11 +18,11 @@ class AnagramMatcher {
 public:
     AnagramMatcher(std::string_view query, bool case_sensitive);
 
-    bool ends_scan(std::string_view) const { return false; }
     // A word of the word list is compared with its accents folded; a line of the own
     // list as it is written, so that there an accent typed in the query can match.
     bool matches_list_word(std::string_view word) const { return holds_letters(word, *list_map_); }
     bool matches_own_line(std::string_view line) const { return holds_letters(line, *own_map_); }
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
     // The word has the query's length and each letter of the query at least as often as
@@ -44,8 +46,9 @@ private:
     std::vector<Needed> needed_;  // each letter of the query once, with how often it occurs
     const std::array<unsigned char, 256>* list_map_;
     const std::array<unsigned char, 256>* own_map_;
+    WordFilter filter_{WordFilter::Anchor::line_feed};
 };
 
-void run_anagram_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_anagram_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

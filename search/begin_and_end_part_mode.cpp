@@ -1,7 +1,6 @@
 #include "search/begin_and_end_part_mode.h"
 
 #include "search/begin_part_mode.h"
-#include "search/scan_pass.h"
 
 namespace taalspoor {
 
@@ -21,14 +20,11 @@ BeginAndEndPartMatcher::BeginAndEndPartMatcher(const BeginAndEndParts& parts, bo
       end_part_(parts.end_part, case_sensitive),
       early_end_(parts.begin_part, begin_part_tests(parts.begin_part, standard_list)) {}
 
-void run_begin_and_end_part_mode(SearchContext& ctx, const std::string& query) {
+Preparation prepare_begin_and_end_part_mode(const std::string& query, const SearchState& state) {
     const auto parts = split_begin_and_end(query);
-    if (!parts) {
-        ctx.dialogs.show_message(BoxKind::information, both_parts_message);
-        return;
-    }
-    const BeginAndEndPartMatcher matcher(*parts, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
-    run_scan_pass(ctx, PassRules{.start_offset = index_start(ctx, parts->begin_part)}, matcher);
+    if (!parts) return Refusal{BoxKind::information, both_parts_message};
+    return ModeSearch(BeginAndEndPartMatcher(*parts, state.case_sensitive, !state.y_list_in_use),
+                      PassRules{.start_offset = index_start(state, parts->begin_part)});
 }
 
 }  // namespace taalspoor

@@ -9,8 +9,9 @@
 
 #include "search/dotted_part.h"
 #include "search/end_part_mode.h"
-#include "search/front_end.h"
 #include "search/matchers.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
@@ -29,11 +30,12 @@ public:
     BeginAndEndPartMatcher(const BeginAndEndParts& parts, bool case_sensitive, bool standard_list);
 
     // Made on the word as the list holds it, from the begin part.
+    bool may_end_scan() const { return early_end_.any(); }
     bool ends_scan(std::string_view word) const { return early_end_.fire(word); }
     bool matches_list_word(std::string_view word) const {
         return !word.empty() && begin_part_.begins(word) && end_part_.matches_list_word(word);
     }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    const WordFilter* word_filter() const { return end_part_.word_filter(); }
 
 private:
     DottedPart begin_part_;
@@ -41,6 +43,6 @@ private:
     EarlyEndTests early_end_;
 };
 
-void run_begin_and_end_part_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_begin_and_end_part_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -1,6 +1,5 @@
 #include "search/begin_part_mode.h"
 
-#include "search/scan_pass.h"
 
 namespace taalspoor {
 
@@ -16,12 +15,14 @@ EarlyEndTests::Which begin_part_tests(std::string_view begin_part, bool standard
 }
 
 BeginPartMatcher::BeginPartMatcher(std::string_view query, bool case_sensitive, bool standard_list)
-    : begin_part_(query, case_sensitive), early_end_(query, begin_part_tests(query, standard_list)) {}
+    : begin_part_(query, case_sensitive),
+      early_end_(query, begin_part_tests(query, standard_list)),
+      filter_(begin_part_filter(begin_part_)) {}
 
-void run_begin_part_mode(SearchContext& ctx, const std::string& query) {
-    if (backslashcontrole(query, ctx)) return;
-    const BeginPartMatcher matcher(query, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
-    run_scan_pass(ctx, PassRules{.start_offset = index_start(ctx, query)}, matcher);
+Preparation prepare_begin_part_mode(const std::string& query, const SearchState& state) {
+    if (auto refusal = backslashcontrole(query)) return *refusal;
+    return ModeSearch(BeginPartMatcher(query, state.case_sensitive, !state.y_list_in_use),
+                      PassRules{.start_offset = index_start(state, query)});
 }
 
 }  // namespace taalspoor

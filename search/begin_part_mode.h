@@ -8,8 +8,9 @@
 #include <string_view>
 
 #include "search/dotted_part.h"
-#include "search/front_end.h"
 #include "search/matchers.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
@@ -24,6 +25,7 @@ public:
     // takes part in them as the e-word it sorts among. They read at most the first three
     // bytes and compare whole words only with "ofie" and "ua": the first five folded bytes
     // decide them as the whole folded word would, without copying every word.
+    bool may_end_scan() const { return early_end_.any(); }
     bool ends_scan(std::string_view word) const {
         if (!early_end_.any()) return false;
         std::array<char, 5> head;
@@ -32,13 +34,14 @@ public:
         return early_end_.fire(std::string_view(head.data(), n));
     }
     bool matches_list_word(std::string_view word) const { return !word.empty() && begin_part_.begins(word); }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
     DottedPart begin_part_;
     EarlyEndTests early_end_;
+    WordFilter filter_;
 };
 
-void run_begin_part_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_begin_part_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "search/letters.h"
-#include "search/scan_pass.h"
+#include "base/letters.h"
 
 namespace taalspoor {
 
@@ -31,18 +30,12 @@ bool DesiredLettersMatcher::holds_letters(std::string_view word) const {
     return true;
 }
 
-void run_desired_letters_mode(SearchContext& ctx, const std::string& query) {
+Preparation prepare_desired_letters_mode(const std::string& query, const SearchState& state) {
     const LetterGroupQuery q = split_letter_group_query(query);
-    if (q.group.size() > q.dot_count()) {
-        ctx.dialogs.show_message(BoxKind::warning, too_many_letters_message);
-        return;
-    }
-    if (q.pattern.empty()) {
-        ctx.dialogs.show_message(BoxKind::information, nothing_before_backslash_message);
-        return;
-    }
-    const DesiredLettersMatcher matcher(q, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
-    run_scan_pass(ctx, letter_group_pass_rules(ctx, q), matcher);
+    if (q.group.size() > q.dot_count()) return Refusal{BoxKind::warning, too_many_letters_message};
+    if (q.pattern.empty()) return Refusal{BoxKind::information, nothing_before_backslash_message};
+    return ModeSearch(DesiredLettersMatcher(q, state.case_sensitive, !state.y_list_in_use),
+                      letter_group_pass_rules(state, q));
 }
 
 }  // namespace taalspoor

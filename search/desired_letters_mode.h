@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "search/front_end.h"
 #include "search/letter_group_query.h"
+#include "search/preparation.h"
 
 namespace taalspoor {
 
@@ -19,9 +19,10 @@ class DesiredLettersMatcher {
 public:
     DesiredLettersMatcher(const LetterGroupQuery& query, bool case_sensitive, bool standard_list);
 
+    bool may_end_scan() const { return pattern_.may_end_scan(); }
     bool ends_scan(std::string_view word) const { return pattern_.ends_scan(word); }
     bool matches_list_word(std::string_view word) const { return pattern_.fits(word) && holds_letters(word); }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    const WordFilter* word_filter() const { return pattern_.word_filter(); }
 
 private:
     // Each letter of the list must be found once more than the letters before it that are
@@ -34,6 +35,6 @@ private:
     std::vector<std::pair<unsigned char, int>> needed_;  // byte, how often
 };
 
-void run_desired_letters_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_desired_letters_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -1,13 +1,16 @@
 #pragma once
-// A part of a word in which "." stands for one unknown letter: the begin part, the end
-// part and the substring modes all lay such a part against a word at some place.
+// A pattern or a part of a word in which "." stands for one unknown letter and every
+// other byte is a fixed letter. Modes 1, 7, 8 and 10 lay it over a whole word ("k.t"
+// fits kat); the begin part, the end part and the substring modes lay it against a
+// word at some place.
 
 #include <array>
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
-#include "search/letters.h"
+#include "base/letters.h"
+#include "search/word_filter.h"
 
 namespace taalspoor {
 
@@ -35,10 +38,16 @@ public:
         return true;
     }
 
+    // The whole word: as long as the pattern, and agreeing with it.
+    bool fits(std::string_view word) const { return word.size() == length_ && agrees_at(word, 0); }
     bool begins(std::string_view word) const { return agrees_at(word, 0); }
     bool ends(std::string_view word) const {
         return agrees_at(word, static_cast<std::ptrdiff_t>(word.size()) - static_cast<std::ptrdiff_t>(length_));
     }
+
+    // Adds the fixed letters to a filter, the part's first byte standing at `first_at`
+    // from the filter's anchor.
+    void require_letters(WordFilter& filter, int first_at) const;
 
 private:
     struct Fixed {
@@ -49,5 +58,12 @@ private:
     const std::array<unsigned char, 256>* map_;
     std::vector<Fixed> fixed_;
 };
+
+// The filter of a whole-word pattern: the word's length and its fixed letters.
+WordFilter whole_word_filter(const DottedPart& pattern);
+// The filter of an end part: its fixed letters before the word's line feed.
+WordFilter end_part_filter(const DottedPart& end_part);
+// The filter of a begin part: its fixed letters behind the line feed before the word.
+WordFilter begin_part_filter(const DottedPart& begin_part);
 
 }  // namespace taalspoor

@@ -7,23 +7,25 @@
 #include <string_view>
 
 #include "search/dotted_part.h"
-#include "search/front_end.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
 // Also the end-part half of mode 4.
 class EndPartMatcher {
 public:
-    EndPartMatcher(std::string_view end_part, bool case_sensitive) : end_part_(end_part, case_sensitive) {}
+    EndPartMatcher(std::string_view end_part, bool case_sensitive)
+        : end_part_(end_part, case_sensitive), filter_(end_part_filter(end_part_)) {}
 
-    bool ends_scan(std::string_view) const { return false; }
     bool matches_list_word(std::string_view word) const { return !word.empty() && end_part_.ends(word); }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
     DottedPart end_part_;
+    WordFilter filter_;
 };
 
-void run_end_part_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_end_part_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -1,6 +1,5 @@
 #include "search/forbidden_letters_mode.h"
 
-#include "search/scan_pass.h"
 
 namespace taalspoor {
 
@@ -12,16 +11,13 @@ ForbiddenLettersMatcher::ForbiddenLettersMatcher(const LetterGroupQuery& query, 
     for (char c : query.letter_list) forbidden_[static_cast<unsigned char>(c)] = true;
 }
 
-void run_forbidden_letters_mode(SearchContext& ctx, const std::string& query) {
+Preparation prepare_forbidden_letters_mode(const std::string& query, const SearchState& state) {
     const LetterGroupQuery q = split_letter_group_query(query);
     // Without a pattern before the backslash nothing fixes a place or a length; mode 7
     // refuses the like with the same words.
-    if (!q.has_backslash || q.pattern.empty()) {
-        ctx.dialogs.show_message(BoxKind::information, nothing_before_backslash_message);
-        return;
-    }
-    const ForbiddenLettersMatcher matcher(q, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
-    run_scan_pass(ctx, letter_group_pass_rules(ctx, q), matcher);
+    if (!q.has_backslash || q.pattern.empty()) return Refusal{BoxKind::information, nothing_before_backslash_message};
+    return ModeSearch(ForbiddenLettersMatcher(q, state.case_sensitive, !state.y_list_in_use),
+                      letter_group_pass_rules(state, q));
 }
 
 }  // namespace taalspoor

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "search/front_end.h"
 #include "search/letter_group_query.h"
+#include "search/preparation.h"
 
 namespace taalspoor {
 
@@ -18,9 +18,10 @@ class ForbiddenLettersMatcher {
 public:
     ForbiddenLettersMatcher(const LetterGroupQuery& query, bool case_sensitive, bool standard_list);
 
+    bool may_end_scan() const { return pattern_.may_end_scan(); }
     bool ends_scan(std::string_view word) const { return pattern_.ends_scan(word); }
     bool matches_list_word(std::string_view word) const { return pattern_.fits(word) && avoids_letters(word); }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    const WordFilter* word_filter() const { return pattern_.word_filter(); }
 
 private:
     // The unknown places hold the word's bytes exactly as they stand: neither lower-cased
@@ -36,6 +37,6 @@ private:
     std::array<bool, 256> forbidden_{};        // every byte of the letter list, "." included
 };
 
-void run_forbidden_letters_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_forbidden_letters_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -5,19 +5,27 @@
 
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "base/event_pump.h"
+#include "base/file_error.h"
 
 namespace taalspoor {
 
 struct SearchState;
 
+// The line that stands between the word list's matches and the own list's.
+inline constexpr std::string_view separator_line = "   ===";
+
 class ResultSink {
 public:
     virtual ~ResultSink() = default;
+    // A word of the word list or a line of the own list that matched.
     virtual void append_line(std::string_view line) = 0;
-    virtual int line_count() const = 0;
+    // The word list is done; the own list's matches follow. A result area shows the
+    // separator line here.
+    virtual void separator() { append_line(separator_line); }
     // The page is full: the start button now reads "&verder zoeken".
     virtual void page_full() = 0;
 };
@@ -33,18 +41,6 @@ public:
     // An input box; nullopt when cancelled.
     virtual std::optional<std::string> ask_text(std::string_view caption, std::string_view prompt,
                                                 std::string_view initial) = 0;
-};
-
-class EventPump {
-public:
-    virtual ~EventPump() = default;
-    virtual void process_pending_events() = 0;
-};
-
-// A file that could not be opened, read or written; the text names the file.
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 struct SearchContext {

@@ -29,8 +29,8 @@ LetterGroupQuery split_letter_group_query(std::string_view stored_query) {
     return q;
 }
 
-PassRules letter_group_pass_rules(const SearchContext& ctx, const LetterGroupQuery& query) {
-    return PassRules{.start_offset = index_start(ctx, query.pattern),
+PassRules letter_group_pass_rules(const SearchState& state, const LetterGroupQuery& query) {
+    return PassRules{.start_offset = index_start(state, query.pattern),
                      .page_rule = PageRule::unpaged,
                      .stop_tested_per_word = false};
 }

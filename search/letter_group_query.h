@@ -8,8 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "search/dotted_part.h"
 #include "search/matchers.h"
 #include "search/scan_pass.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
@@ -29,7 +31,7 @@ LetterGroupQuery split_letter_group_query(std::string_view stored_query);
 
 // Both modes start at the pattern's index position, show every match without pages, and
 // test the stop flag only at the top of the block loop.
-PassRules letter_group_pass_rules(const SearchContext& ctx, const LetterGroupQuery& query);
+PassRules letter_group_pass_rules(const SearchState& state, const LetterGroupQuery& query);
 
 // The positional half of modes 7 and 8: the fixed places of the pattern, compared as
 // mode 1 compares them, and the early-end tests with the pattern as their query.
@@ -42,18 +44,22 @@ public:
     GroupPattern(std::string_view pattern, bool case_sensitive, bool standard_list, EarlyEnd early_end)
         : pattern_(pattern, case_sensitive),
           early_end_(pattern, EarlyEndTests::Which::on_list(standard_list)),
-          only_at_pattern_length_(early_end == EarlyEnd::words_of_pattern_length) {}
+          only_at_pattern_length_(early_end == EarlyEnd::words_of_pattern_length),
+          filter_(whole_word_filter(pattern_)) {}
 
+    bool may_end_scan() const { return early_end_.any(); }
     bool ends_scan(std::string_view word) const {
         if (only_at_pattern_length_ && word.size() != pattern_.length()) return false;
         return early_end_.fire(word);
     }
     bool fits(std::string_view word) const { return pattern_.fits(word); }
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
-    FixedPattern pattern_;
+    DottedPart pattern_;
     EarlyEndTests early_end_;
     bool only_at_pattern_length_;
+    WordFilter filter_;
 };
 
 }  // namespace taalspoor

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "search/front_end.h"
-#include "search/matchers.h"
+#include "search/dotted_part.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
@@ -17,16 +18,14 @@ public:
     ListingMatcher(std::string_view query, bool case_sensitive, bool query_is_page_start)
         : query_(query), pattern_(query, case_sensitive), page_start_(query_is_page_start) {}
 
-    bool ends_scan(std::string_view) const { return false; }
     bool matches_list_word(std::string_view word) const { return page_start_ ? word == query_ : pattern_.fits(word); }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
 
 private:
     std::string query_;
-    FixedPattern pattern_;
+    DottedPart pattern_;
     bool page_start_;
 };
 
-void run_listing_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_listing_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -1,18 +1,13 @@
 #pragma once
-// The helpers the matchers share: the backslash check and the early-end tests.
-// gewoonteken and accentweg live with the other character facts in letters.h.
+// The early-end tests the matchers share. The backslash check is with the refusals
+// (preparation.h); gewoonteken and accentweg live with the other character facts in
+// base/letters.h.
 
 #include <string_view>
-#include <vector>
 
-#include "search/front_end.h"
-#include "search/letters.h"
+#include "base/letters.h"
 
 namespace taalspoor {
-
-// Refuses a query that holds a backslash: shows the warning, sets the backslash flag
-// and returns true. Returns false, showing nothing, for any other query.
-bool backslashcontrole(std::string_view query, SearchContext& ctx);
 
 // The early-end tests: the list is sorted, so once it has passed the fixed first
 // letters of a query no later word can match, and the scan may end.
@@ -57,37 +52,6 @@ private:
     // because the list is not sorted by raw bytes (capitals, accents, and the bytes
     // between Z and a, which sort before every letter).
     unsigned char q_key_[3] = {0, 0, 0};
-};
-
-}  // namespace taalspoor
-
-namespace taalspoor {
-
-// A pattern in which "." stands for one unknown letter and every other byte is a fixed
-// letter. A word fits when it has the pattern's length and, at every fixed place, its
-// byte, lower-cased unless the search is case-sensitive and then folded with accentweg,
-// equals the pattern's byte. Modes 1, 7, 8 and 10 compare this way.
-class FixedPattern {
-public:
-    FixedPattern(std::string_view pattern, bool case_sensitive);
-
-    bool fits(std::string_view word) const {
-        if (word.size() != length_) return false;
-        const auto& map = case_sensitive_ ? detail::byte_tables.fold : detail::byte_tables.lower_fold;
-        for (const Fixed& f : fixed_)
-            if (map[static_cast<unsigned char>(word[f.position])] != f.letter) return false;
-        return true;
-    }
-    std::size_t length() const { return length_; }
-
-private:
-    struct Fixed {
-        std::size_t position;
-        unsigned char letter;
-    };
-    std::size_t length_;
-    bool case_sensitive_;
-    std::vector<Fixed> fixed_;
 };
 
 }  // namespace taalspoor

@@ -1,13 +1,11 @@
 #include "search/pattern_mode.h"
 
-#include "search/scan_pass.h"
-
 namespace taalspoor {
 
-void run_pattern_mode(SearchContext& ctx, const std::string& query) {
-    if (backslashcontrole(query, ctx)) return;
-    const PatternMatcher matcher(query, ctx.state.case_sensitive, !ctx.state.y_list_in_use);
-    run_scan_pass(ctx, PassRules{.start_offset = index_start(ctx, query)}, matcher);
+Preparation prepare_pattern_mode(const std::string& query, const SearchState& state) {
+    if (auto refusal = backslashcontrole(query)) return *refusal;
+    return ModeSearch(PatternMatcher(query, state.case_sensitive, !state.y_list_in_use),
+                      PassRules{.start_offset = index_start(state, query)});
 }
 
 }  // namespace taalspoor

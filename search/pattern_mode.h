@@ -5,25 +5,31 @@
 #include <string>
 #include <string_view>
 
-#include "search/front_end.h"
+#include "search/dotted_part.h"
 #include "search/matchers.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
 class PatternMatcher {
 public:
     PatternMatcher(std::string_view query, bool case_sensitive, bool standard_list)
-        : pattern_(query, case_sensitive), early_end_(query, EarlyEndTests::Which::on_list(standard_list)) {}
+        : pattern_(query, case_sensitive),
+          early_end_(query, EarlyEndTests::Which::on_list(standard_list)),
+          filter_(whole_word_filter(pattern_)) {}
 
+    bool may_end_scan() const { return early_end_.any(); }
     bool ends_scan(std::string_view word) const { return early_end_.fire(word); }
     bool matches_list_word(std::string_view word) const { return pattern_.fits(word); }
-    bool matches_own_line(std::string_view line) const { return pattern_.fits(line); }
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
-    FixedPattern pattern_;
+    DottedPart pattern_;
     EarlyEndTests early_end_;
+    WordFilter filter_;
 };
 
-void run_pattern_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_pattern_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -1,11 +1,16 @@
 #include "search/scan_pass.h"
 
-#include "wordlist/two_letter_index.h"
-
 namespace taalspoor {
 
-std::int32_t index_start(const SearchContext& ctx, std::string_view query) {
-    return ctx.state.y_list_in_use ? 0 : index_lookup(query);
+void leave_behind(SearchState& state, const PassOutcome& outcome) {
+    if (outcome.next_page_offset != 0) {
+        state.continuation_offset = outcome.next_page_offset;
+        state.continuation_mode = state.chosen_mode;
+    }
+    if (outcome.next_page_word) {
+        state.stored_query = *outcome.next_page_word;
+        state.stored_query_is_page_start = true;
+    }
 }
 
 }  // namespace taalspoor

@@ -1,34 +1,30 @@
 #pragma once
 // The pass every mode runs: the word list from a start offset in blocks, each word to
-// the mode's matcher, accepted words to the result sink in pages, then the separator
-// line and the matching lines of the own list.
+// the mode's matcher, the accepted words to the result sink as the page policy takes
+// them; then the separator and the matching lines of the own list.
 //
-// A matcher is any type with
-//     bool ends_scan(std::string_view word) const;         // early-end tests
-//     bool matches_list_word(std::string_view word) const;  // a word of the word list
-//     bool matches_own_line(std::string_view line) const;   // a line of Mijnlijst.txt
+// scan_list is the pass over the word list itself. It reads nothing of the program's
+// state and writes nothing there: it returns what it leaves behind (where the next page
+// starts, how much it read). run_scan_pass wires it to a front end's state the way every
+// search does: the start offset or a pending continuation, the stop flag, and afterwards
+// the continuation or the listing's next page, the separator and the own list.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/line_splitter.h"
 #include "search/front_end.h"
-#include "search/line_splitter.h"
+#include "search/matcher.h"
+#include "search/page_policy.h"
 #include "search/search_state.h"
+#include "search/word_filter.h"
+#include "wordlist/own_list_lines.h"
 #include "wordlist/two_letter_index.h"
 #include "wordlist/word_list.h"
 
 namespace taalspoor {
-
-inline constexpr int page_limit = 500;
-inline constexpr int listing_page_limit = 200;
-inline constexpr std::string_view separator_line = "   ===";
-
-enum class PageRule {
-    pages_of_500,    // the 501st match becomes the continuation of the next page
-    unpaged,         // every match is shown
-    listing_of_200,  // from the first fitting word on, every word; the 201st begins the next page
-};
 
 struct PassRules {
     std::int32_t start_offset = 0;  // used when no continuation is pending
@@ -38,22 +34,139 @@ struct PassRules {
     bool stop_tested_per_word = true;
 };
 
-struct PassFigures {
-    std::int64_t bytes_read = 0;  // of the word list
+// What a pass leaves behind.
+struct PassOutcome {
+    std::int32_t next_page_offset = 0;         // pages of 500: where the next page starts; 0: none
+    std::optional<std::string> next_page_word;  // the listing: the word that begins its next page
+    std::int64_t bytes_read = 0;               // of the word list, in blocks
 };
 
-// The start offset from the two-letter index, which describes the standard list only.
-std::int32_t index_start(const SearchContext& ctx, std::string_view query);
+namespace detail {
 
-void append_own_list_matches(SearchContext& ctx, const auto& matcher) {
-    for (const std::string& line : read_own_list(ctx.folder / own_list_name))
-        if (matcher.matches_own_line(line)) ctx.results.append_line(line);
+// The bits of p's 64-byte group from bit `from` on.
+inline std::uint64_t bits_from(unsigned from) { return from >= 64 ? 0 : ~std::uint64_t{0} << from; }
+
+// Gives each word of the block that the filter lets through to on_word(word, at), in
+// order, until on_word returns false. A word is let through when one of its places, its
+// line feed included, is among the filter's places.
+template <class OnWord>
+void for_each_filtered_word(const ListBlock& block, const WordFilter& filter, OnWord&& on_word) {
+    const char* data = block.data;
+    const std::size_t length = static_cast<std::size_t>(block.last) + 1;
+    std::size_t word_start = 0;
+    bool pending = false;  // the word that runs on into the next group has a place
+    auto give = [&](std::size_t start, std::size_t end) {
+        return end == start || on_word(std::string_view(data + start, end - start), start);
+    };
+    for (std::size_t base = 0; base < length; base += 64) {
+        const std::uint64_t in_block = length - base < 64 ? (std::uint64_t{1} << (length - base)) - 1 : ~std::uint64_t{0};
+        const std::uint64_t line_feeds = detail::line_feed_mask(data + base) & in_block;
+        std::uint64_t places = filter.places(data + base, line_feeds) & in_block;
+        if (pending && line_feeds != 0) {
+            const unsigned end = static_cast<unsigned>(__builtin_ctzll(line_feeds));
+            if (!give(word_start, base + end)) return;
+            places &= bits_from(end + 1);
+            pending = false;
+        }
+        while (places != 0) {
+            const unsigned at = static_cast<unsigned>(__builtin_ctzll(places));
+            const std::uint64_t ends_after = line_feeds & bits_from(at);
+            if (ends_after == 0) {
+                pending = true;
+                break;
+            }
+            const unsigned end = static_cast<unsigned>(__builtin_ctzll(ends_after));
+            const std::uint64_t ends_before = line_feeds & ~bits_from(at);
+            const std::size_t start = ends_before ? base + 64 - static_cast<unsigned>(__builtin_clzll(ends_before)) : word_start;
+            if (!give(start, base + end)) return;
+            places &= bits_from(end + 1);
+        }
+        if (line_feeds != 0) word_start = base + 64 - static_cast<unsigned>(__builtin_clzll(line_feeds));
+    }
 }
 
-template <class Matcher>
-PassFigures run_scan_pass(SearchContext& ctx, const PassRules& rules, const Matcher& matcher) {
+}  // namespace detail
+
+// The pass over the word list. `user_stop()` is the stop flag as the front end's
+// handlers set it during the event turns.
+template <Matcher M, class UserStop>
+PassOutcome scan_list(ListFile& list, std::int32_t start, const PassRules& rules, const M& matcher,
+                      UserStop&& user_stop, EventPump& events, ResultSink& results) {
+    PassOutcome outcome;
+    PagePolicy page(rules.page_rule);
+    bool ended = false;  // by an early-end test or a full page
+    auto stopped = [&] { return ended || user_stop(); };
+
+    auto take = [&](std::string_view word, std::int32_t offset) {
+        if (page.takes_another()) {
+            results.append_line(word);
+            return;
+        }
+        results.page_full();
+        if (page.next_page_by_word()) outcome.next_page_word = std::string(word);
+        else outcome.next_page_offset = offset;
+        ended = true;
+    };
+
+    // Every word to the matcher and the early-end tests, as the modes were written.
+    const bool lists_on = page.lists_on_from_first_fit();
+    bool listing_started = false;
+    auto look_at_every_word = [&](const ListBlock& block) {
+        for_each_line(block.data, static_cast<std::size_t>(block.last) + 1, [&](std::string_view word, std::size_t at) {
+            if (!word.empty()) {
+                if (ends_scan(matcher, word)) ended = true;
+                const auto offset = block.offset + static_cast<std::int32_t>(at);
+                if (lists_on) {
+                    if (!listing_started) listing_started = matcher.matches_list_word(word);
+                    if (listing_started) take(word, offset);
+                } else if (matcher.matches_list_word(word)) {
+                    take(word, offset);
+                }
+            }
+            return !rules.stop_tested_per_word || !stopped();
+        });
+    };
+
+    // Without early ends and listings, a word the filter passes over cannot show: the
+    // matcher sees only the words the filter lets through.
+    const WordFilter* filter = word_filter(matcher);
+    const bool filtered = filter && filter->narrows() && !lists_on && !may_end_scan(matcher);
+    auto look_at_filtered_words = [&](const ListBlock& block) {
+        if (rules.stop_tested_per_word && user_stop()) {
+            // Stopped during the turn before this block: only its first run is examined.
+            const auto first_line_feed = std::string_view(block.data, static_cast<std::size_t>(block.last) + 1).find('\n');
+            look_at_every_word(ListBlock{block.data, static_cast<std::int32_t>(first_line_feed), block.offset});
+            return;
+        }
+        detail::for_each_filtered_word(block, *filter, [&](std::string_view word, std::size_t at) {
+            if (matcher.matches_list_word(word)) take(word, block.offset + static_cast<std::int32_t>(at));
+            return !(rules.stop_tested_per_word && ended);
+        });
+    };
+
+    BlockReader reader(list);
+    if (filtered) reader.run(start, stopped, events, look_at_filtered_words);
+    else reader.run(start, stopped, events, look_at_every_word);
+    outcome.bytes_read = reader.block_bytes();
+    return outcome;
+}
+
+// The matching lines of the own list, after the separator.
+template <Matcher M>
+void append_own_list_matches(const std::filesystem::path& folder, const M& matcher, ResultSink& results) {
+    results.separator();
+    for (const std::string& line : read_own_list(folder / own_list_name))
+        if (matches_own_line(matcher, line)) results.append_line(line);
+}
+
+// What a pass leaves behind goes into the state: the offset of the next page for the
+// mode whose page filled, or the listing's next word as the stored query.
+void leave_behind(SearchState& state, const PassOutcome& outcome);
+
+// One pass as a search runs it, from the state of the front end in `ctx`.
+template <Matcher M>
+PassOutcome run_scan_pass(SearchContext& ctx, const PassRules& rules, const M& matcher) {
     SearchState& st = ctx.state;
-    ResultSink& results = ctx.results;
     ListFile list(ctx.folder / st.list_file_name, st.list_file_name);
     st.stop_flag = false;
 
@@ -62,62 +175,11 @@ PassFigures run_scan_pass(SearchContext& ctx, const PassRules& rules, const Matc
         if (st.continuation_pending_for(st.chosen_mode)) start = st.continuation_offset;
         st.drop_continuation();
     }
-
-    bool listing_started = false;
-    auto page_step = [&](std::string_view word, std::int32_t word_offset) {
-        const int count = results.line_count();
-        switch (rules.page_rule) {
-            case PageRule::pages_of_500:
-                if (count == page_limit) {
-                    st.continuation_offset = word_offset;
-                    st.continuation_mode = st.chosen_mode;
-                }
-                if (count >= page_limit) {
-                    results.page_full();
-                    st.stop_flag = true;
-                } else {
-                    results.append_line(word);
-                }
-                break;
-            case PageRule::unpaged:
-                results.append_line(word);
-                break;
-            case PageRule::listing_of_200:
-                if (count >= listing_page_limit) {
-                    results.page_full();
-                    st.stored_query = std::string(word);
-                    st.stored_query_is_page_start = true;
-                    st.stop_flag = true;
-                } else {
-                    results.append_line(word);
-                }
-                break;
-        }
-    };
-
-    const bool listing = rules.page_rule == PageRule::listing_of_200;
-    const bool stop_tested_per_word = rules.stop_tested_per_word;
-    BlockReader reader(list);
-    reader.run(start, [&st] { return st.stop_flag; }, ctx.events, [&](const ListBlock& block) {
-        // The first run of a block is always examined; the stop flag is tested after it.
-        for_each_line(block.data, static_cast<std::size_t>(block.last) + 1,
-                      [&, listing, stop_tested_per_word](std::string_view word, std::size_t at) {
-                          if (!word.empty()) {
-                              if (matcher.ends_scan(word)) st.stop_flag = true;
-                              if (listing) {
-                                  if (!listing_started) listing_started = matcher.matches_list_word(word);
-                                  if (listing_started) page_step(word, block.offset + static_cast<std::int32_t>(at));
-                              } else if (matcher.matches_list_word(word)) {
-                                  page_step(word, block.offset + static_cast<std::int32_t>(at));
-                              }
-                          }
-                          return !stop_tested_per_word || !st.stop_flag;
-                      });
-    });
-
-    results.append_line(separator_line);
-    append_own_list_matches(ctx, matcher);
-    return PassFigures{list.bytes_read()};
+    const PassOutcome outcome = scan_list(list, start, rules, matcher, [&st] { return st.stop_flag; }, ctx.events,
+                                          ctx.results);
+    leave_behind(st, outcome);
+    append_own_list_matches(ctx.folder, matcher, ctx.results);
+    return outcome;
 }
 
 }  // namespace taalspoor

@@ -1,17 +1,9 @@
 #include "search/search_driver.h"
 
-#include "search/anagram_mode.h"
-#include "search/begin_and_end_part_mode.h"
-#include "search/begin_part_mode.h"
-#include "search/desired_letters_mode.h"
-#include "search/end_part_mode.h"
-#include "search/forbidden_letters_mode.h"
-#include "search/letters.h"
-#include "search/listing_mode.h"
-#include "search/pattern_mode.h"
-#include "search/skeleton_mode.h"
-#include "search/substring_mode.h"
-#include "search/word_length_mode.h"
+#include <algorithm>
+
+#include "base/letters.h"
+#include "search/mode_table.h"
 
 namespace taalspoor {
 
@@ -27,13 +19,13 @@ bool first_character_acceptable(std::string_view text) {
 }
 
 Dispatch plan_dispatch(SearchState& state, const std::string& current_query) {
-    if (state.stored_query.empty() || state.chosen_mode == Mode::anagram) {
+    const StartRule& start = mode_entry(state.chosen_mode).start;
+    if (state.stored_query.empty() || start.query_taken_at_every_start) {
         state.stored_query = current_query;
         state.stored_query_is_page_start = false;
     }
-    if (!state.stored_query.empty())
-        return state.chosen_mode == Mode::word_length ? Dispatch::nothing : Dispatch::mode_driver;
-    return state.chosen_mode == Mode::word_length ? Dispatch::word_length_mode : Dispatch::nothing_to_search;
+    if (!state.stored_query.empty()) return start.takes_no_query ? Dispatch::nothing : Dispatch::mode_driver;
+    return start.takes_no_query ? Dispatch::word_length_mode : Dispatch::nothing_to_search;
 }
 
 void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
@@ -47,22 +39,17 @@ void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
         case Dispatch::mode_driver:
             break;
     }
-    const Mode mode = ctx.state.chosen_mode;
+    const ModeEntry& entry = mode_entry(ctx.state.chosen_mode);
+    if (entry.start.before_search && !entry.start.before_search(ctx)) return;
     // A copy: a handler that runs while the scan lets events through may empty the stored query.
     const std::string query = ctx.state.stored_query;
-    switch (mode) {
-        case Mode::pattern: run_pattern_mode(ctx, query); break;
-        case Mode::begin_part: run_begin_part_mode(ctx, query); break;
-        case Mode::end_part: run_end_part_mode(ctx, query); break;
-        case Mode::begin_and_end_part: run_begin_and_end_part_mode(ctx, query); break;
-        case Mode::substring: run_substring_mode(ctx, query); break;
-        case Mode::anagram: run_anagram_mode(ctx, query); break;
-        case Mode::desired_letters: run_desired_letters_mode(ctx, query); break;
-        case Mode::forbidden_letters: run_forbidden_letters_mode(ctx, query); break;
-        case Mode::skeleton: run_skeleton_mode(ctx, query); break;
-        case Mode::listing: run_listing_mode(ctx, query); break;
-        case Mode::word_length: run_word_length_mode(ctx); break;
+    const Preparation prepared = entry.prepare(query, ctx.state);
+    if (const auto* refusal = std::get_if<Refusal>(&prepared)) {
+        if (!refusal->message.empty()) ctx.dialogs.show_message(refusal->kind, refusal->message);
+        if (refusal->backslash) ctx.state.backslash_flag = true;
+        return;
     }
+    std::get<ModeSearch>(prepared).run(ctx);
 }
 
 }  // namespace taalspoor

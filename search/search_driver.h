@@ -1,7 +1,7 @@
 #pragma once
 // What the press of the start button hands to the modes, shared by the window and
 // taalspoor-zoek: the choice between the stored and the current query, and the
-// dispatch to the chosen mode's driver.
+// run of the chosen mode from the table of modes.
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace taalspoor {
 
 enum class Dispatch {
     mode_driver,        // the chosen mode runs with the stored query
-    word_length_mode,   // mode 11 runs; it asks for the word length itself
+    word_length_mode,   // a mode that takes no query runs (mode 11, which asks for its length)
     nothing_to_search,  // "U heeft nog geen zoekstring ingevuld."
     nothing,            // mode 11 with text in the query: nothing is searched
 };

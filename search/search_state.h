@@ -3,6 +3,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "base/file_names.h"
 
 namespace taalspoor {
 
@@ -19,11 +22,6 @@ enum class Mode {
     listing,             // 10. alfabetisch vanaf een woord
     word_length,         // 11. alles met een bepaald aantal letters
 };
-
-inline constexpr const char* standard_list_name = "nlwrdiso.v3";
-inline constexpr const char* y_list_name = "nlwrdiso y-versie.v3";
-inline constexpr const char* y_intermediate_name = "ylijst.v3";
-inline constexpr const char* own_list_name = "Mijnlijst.txt";
 
 struct SearchState {
     bool stop_flag = false;        // a scan ends at its next test of it
@@ -53,5 +51,9 @@ struct SearchState {
     // its offset would silently skip every word before it.
     bool continuation_pending_for(Mode mode) const { return continuation_offset != 0 && continuation_mode == mode; }
 };
+
+// The offset a scan for this query starts at in the list in use: the two-letter index's,
+// which describes the standard list only.
+std::int32_t index_start(const SearchState& state, std::string_view query);
 
 }  // namespace taalspoor

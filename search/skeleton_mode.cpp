@@ -2,9 +2,7 @@
 
 #include <array>
 
-#include "search/letters.h"
-#include "search/matchers.h"
-#include "search/scan_pass.h"
+#include "base/letters.h"
 
 namespace taalspoor {
 
@@ -48,6 +46,13 @@ bool holds_vowel(std::string_view query) { return query.find_first_of("aeiouy") 
 
 SkeletonMatcher::SkeletonMatcher(std::string_view query) : query_(query), length_(query.size()) {
     query_.push_back('\0');  // read, never matched, when the skeleton grows past the query
+    std::optional<ByteClass> rarest;
+    for (const char c : query) {
+        if (c == '.') continue;
+        const ByteClass letter = bytes_mapped_to(static_cast<unsigned char>(c), detail::byte_tables.fold);
+        if (!rarest || letter.share() < rarest->share()) rarest = letter;
+    }
+    if (rarest) filter_.require(0, *rarest);
 }
 
 // The skeleton is the folded word without "ij" and then without the single vowels, built
@@ -69,15 +74,11 @@ bool SkeletonMatcher::matches_list_word(std::string_view word) const {
     return length == length_;
 }
 
-void run_skeleton_mode(SearchContext& ctx, const std::string& query) {
-    if (holds_vowel(query)) {
-        ctx.dialogs.show_message(BoxKind::warning, vowel_message(query));
-        return;
-    }
-    if (backslashcontrole(query, ctx)) return;
+Preparation prepare_skeleton_mode(const std::string& query, const SearchState&) {
+    if (holds_vowel(query)) return Refusal{BoxKind::warning, vowel_message(query)};
+    if (auto refusal = backslashcontrole(query)) return *refusal;
     // A continuation another mode left pending stays pending: this mode never pages.
-    run_scan_pass(ctx, PassRules{.takes_continuation = false, .page_rule = PageRule::unpaged},
-                  SkeletonMatcher(query));
+    return ModeSearch(SkeletonMatcher(query), PassRules{.takes_continuation = false, .page_rule = PageRule::unpaged});
 }
 
 }  // namespace taalspoor

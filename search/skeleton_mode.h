@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "search/front_end.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
+#include "search/word_filter.h"
 
 namespace taalspoor {
 
@@ -20,15 +22,16 @@ public:
     explicit SkeletonMatcher(std::string_view query);
 
     // The skeleton fixes no first letter, so the sorted order cannot end the scan.
-    bool ends_scan(std::string_view) const { return false; }
     bool matches_list_word(std::string_view word) const;
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    // A word holds each letter of its skeleton: only words with the query's rarest letter are tried.
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
     std::string query_;  // with a byte behind it
     std::size_t length_;
+    WordFilter filter_{WordFilter::Anchor::any_byte};
 };
 
-void run_skeleton_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_skeleton_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

@@ -1,7 +1,5 @@
 #include "search/substring_mode.h"
 
-#include "search/matchers.h"
-#include "search/scan_pass.h"
 
 namespace taalspoor {
 
@@ -23,11 +21,13 @@ SubstringMatcher::SubstringMatcher(std::string_view query, bool case_sensitive)
         first_[b] = !rest.empty() && map[b] == static_cast<unsigned char>(rest[0]);
         second_[b] = second_at_ == 0 || map[b] == static_cast<unsigned char>(rest[second_at_]);
     }
+    // A rest of dots only agrees at the front of every word long enough: no letter to look for.
+    if (!rest.empty() && rest[0] != '.') rest_.require_letters(filter_, 0);
 }
 
-void run_substring_mode(SearchContext& ctx, const std::string& query) {
-    if (backslashcontrole(query, ctx)) return;
-    run_scan_pass(ctx, PassRules{.start_offset = 0}, SubstringMatcher(query, ctx.state.case_sensitive));
+Preparation prepare_substring_mode(const std::string& query, const SearchState& state) {
+    if (auto refusal = backslashcontrole(query)) return *refusal;
+    return ModeSearch(SubstringMatcher(query, state.case_sensitive), PassRules{.start_offset = 0});
 }
 
 }  // namespace taalspoor

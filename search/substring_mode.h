@@ -9,7 +9,8 @@
 #include <string_view>
 
 #include "search/dotted_part.h"
-#include "search/front_end.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
 
 namespace taalspoor {
 
@@ -17,7 +18,6 @@ class SubstringMatcher {
 public:
     SubstringMatcher(std::string_view query, bool case_sensitive);
 
-    bool ends_scan(std::string_view) const { return false; }
     // The query is tried at the front of the word (after the bytes the leading dots took),
     // where trailing dots may run past the word's end, and then at every later place where
     // it fits wholly inside the word. No place needs a copy of the word.
@@ -37,7 +37,8 @@ public:
                 return true;
         return false;
     }
-    bool matches_own_line(std::string_view line) const { return matches_list_word(line); }
+    // Only where a word holds the rest's fixed letters at their distances is it tried.
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
     std::size_t leading_dots_;       // taken off the front of the query and of every word
@@ -46,8 +47,9 @@ private:
     // which stands second_at_ places further (all bytes agree when there is none).
     std::array<bool, 256> first_{}, second_{};
     std::size_t second_at_ = 0;
+    WordFilter filter_{WordFilter::Anchor::any_byte};
 };
 
-void run_substring_mode(SearchContext& ctx, const std::string& query);
+Preparation prepare_substring_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

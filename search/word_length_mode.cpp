@@ -3,8 +3,6 @@
 #include <charconv>
 #include <string>
 
-#include "search/scan_pass.h"
-#include "search/search_state.h"
 
 namespace taalspoor {
 
@@ -37,11 +35,13 @@ bool ask_word_length(SearchContext& ctx) {
 
 }  // namespace
 
-void run_word_length_mode(SearchContext& ctx) {
-    SearchState& st = ctx.state;
+bool ask_word_length_unless_paging(SearchContext& ctx) {
     // The next page of this mode's own listing needs no new length.
-    if (!st.continuation_pending_for(Mode::word_length) && !ask_word_length(ctx)) return;
-    run_scan_pass(ctx, PassRules{}, WordLengthMatcher(st.word_length));
+    return ctx.state.continuation_pending_for(Mode::word_length) || ask_word_length(ctx);
+}
+
+Preparation prepare_word_length_mode(const std::string&, const SearchState& state) {
+    return ModeSearch(WordLengthMatcher(state.word_length), PassRules{});
 }
 
 }  // namespace taalspoor

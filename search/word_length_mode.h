@@ -7,6 +7,9 @@
 #include <string_view>
 
 #include "search/front_end.h"
+#include "search/preparation.h"
+#include "search/search_state.h"
+#include "search/word_filter.h"
 
 namespace taalspoor {
 
@@ -17,21 +20,25 @@ inline constexpr int longest_word_length = 50;
 
 class WordLengthMatcher {
 public:
-    explicit WordLengthMatcher(std::size_t length) : length_(length) {}
+    explicit WordLengthMatcher(std::size_t length) : length_(length) { filter_.require_length(length); }
 
-    bool ends_scan(std::string_view) const { return false; }
     bool matches_list_word(std::string_view word) const { return word.size() == length_; }
-    bool matches_own_line(std::string_view line) const { return line.size() == length_; }
+    const WordFilter* word_filter() const { return &filter_; }
 
 private:
     std::size_t length_;
+    WordFilter filter_{WordFilter::Anchor::line_feed};
 };
 
 // The number an input box's text gives: decimal digits, blanks around them allowed;
 // nullopt for anything else and for a number beyond 65535.
 std::optional<std::uint16_t> word_length_from_text(std::string_view text);
 
-// Mode 11 takes no query: it asks for the length unless its own next page is pending.
-void run_word_length_mode(SearchContext& ctx);
+// Mode 11 takes no query: before it searches it asks for the length, unless its own next
+// page is pending. False when the user cancelled: nothing is searched.
+bool ask_word_length_unless_paging(SearchContext& ctx);
+
+// The search for the stored word length.
+Preparation prepare_word_length_mode(const std::string& query, const SearchState& state);
 
 }  // namespace taalspoor

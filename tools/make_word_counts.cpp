@@ -18,7 +18,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "search/letters.h"
-#include "wordlist/latin1.h"
+#include "base/letters.h"
+#include "base/latin1.h"
 #include "wordlist/two_letter_index.h"
 
 namespace {

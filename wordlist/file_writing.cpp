@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "search/front_end.h"
+#include "base/file_error.h"
 
 namespace taalspoor {
 
@@ -46,9 +46,7 @@ WriteLayer& system_write_layer() {
 
 void replace_file_whole(const std::filesystem::path& target, std::string_view bytes, const std::string& name,
                         WriteLayer& layer) {
-    auto fail = [&](int err) {
-        throw FileError("Het bestand <" + name + "> kan niet worden geschreven: " + std::strerror(err));
-    };
+    auto fail = [&](int err) { throw FileError(name, FileAction::write, err); };
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
     // Asked with the rights the process writes with: access() asks with the real user's,

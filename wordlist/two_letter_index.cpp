@@ -1,6 +1,6 @@
 #include "wordlist/two_letter_index.h"
 
-#include "search/letters.h"
+#include "base/letters.h"
 
 namespace taalspoor {
 

@@ -1,7 +1,9 @@
 #include "wordlist/y_list_builder.h"
 
-#include "search/line_splitter.h"
-#include "search/search_state.h"
+#include "base/line_splitter.h"
+#include "base/file_names.h"
+#include "base/whole_file.h"
+#include "wordlist/own_list_lines.h"
 #include "wordlist/word_list.h"
 
 namespace taalspoor {

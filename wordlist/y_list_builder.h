@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/front_end.h"
+#include "base/event_pump.h"
 #include "wordlist/file_writing.h"
 
 namespace taalspoor {

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-#include "search/letters.h"
-#include "search/line_splitter.h"
-#include "search/scan_pass.h"
+#include "base/letters.h"
+#include "base/line_splitter.h"
+#include "base/whole_file.h"
 #include "search/search_state.h"
+#include "wordlist/own_list_lines.h"
+#include "wordlist/two_letter_index.h"
 #include "wordlist/word_list.h"
 
 namespace taalspoor {
@@ -55,7 +57,7 @@ bool dubbelcontrole(SearchContext& ctx, std::string_view word) {
         ListFile list(ctx.folder / st.list_file_name, st.list_file_name);
         st.stop_flag = false;
         BlockReader reader(list);
-        reader.run(index_describes(list.size()) ? index_start(ctx, word) : 0, [&] { return found || st.stop_flag; }, ctx.events,
+        reader.run(index_describes(list.size()) ? index_start(st, word) : 0, [&] { return found || st.stop_flag; }, ctx.events,
                    [&](const ListBlock& block) {
                        for_each_line(block.data, static_cast<std::size_t>(block.last) + 1,
                                      [&](std::string_view run, std::size_t) {

@@ -19,7 +19,7 @@
 #include "search/begin_and_end_part_mode.h"
 #include "search/desired_letters_mode.h"
 #include "search/letter_group_query.h"
-#include "search/letters.h"
+#include "base/letters.h"
 #include "search/search_driver.h"
 #include "test_support.h"
 #include "without_file_override.h"

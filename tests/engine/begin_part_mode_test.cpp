@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "search/begin_part_mode.h"
-#include "search/letters.h"
+#include "base/letters.h"
 #include "stop_button.h"
 #include "test_support.h"
 

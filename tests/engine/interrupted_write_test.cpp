@@ -19,6 +19,7 @@
 #include "ownlist/engine/own_list_file.h"
 #include "search/scan_pass.h"
 #include "search/search_state.h"
+#include "base/whole_file.h"
 #include "test_support.h"
 #include "wordlist/file_writing.h"
 #include "wordlist/word_list.h"

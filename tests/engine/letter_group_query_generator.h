@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "search/letters.h"
+#include "base/letters.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

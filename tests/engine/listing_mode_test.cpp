@@ -44,7 +44,7 @@ std::set<std::int64_t> block_ends(std::int64_t start) {
     return ends;
 }
 
-bool fits_itself(const std::string& word) { return FixedPattern(word, false).fits(word); }
+bool fits_itself(const std::string& word) { return DottedPart(word, false).fits(word); }
 
 TEST(ListingMode, TheGivenWordBeginsAPageOf200) {
     Harness h;
@@ -62,7 +62,7 @@ TEST(ListingMode, TheGivenWordBeginsAPageOf200) {
 TEST(ListingMode, ADottedQueryStartsAtTheFirstWordThatFitsIt) {
     Harness h;
     const Words found = list_part(h.start(Mode::listing, "k.t"));
-    const FixedPattern pattern("k.t", false);
+    const DottedPart pattern("k.t", false);
     std::size_t first = 0;
     const auto& words = shipped_list_words();
     while (words[first].offset < index_lookup("k.t") || !pattern.fits(words[first].word)) ++first;

@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "test_support.h"
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 namespace taalspoor::testing {
 namespace {

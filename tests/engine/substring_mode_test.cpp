@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "search/letters.h"
+#include "base/letters.h"
 #include "search/substring_mode.h"
 #include "stop_button.h"
 #include "test_support.h"

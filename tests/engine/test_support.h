@@ -19,7 +19,6 @@ namespace taalspoor::testing {
 class RecordingSink final : public ResultSink {
 public:
     void append_line(std::string_view line) override { lines.emplace_back(line); }
-    int line_count() const override { return static_cast<int>(lines.size()); }
     void page_full() override { ++pages_full; }
 
     std::vector<std::string> lines;

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "search/letters.h"
+#include "base/letters.h"
 #include "search/scan_pass.h"
 #include "test_support.h"
 #include "wordlist/two_letter_index.h"
@@ -109,10 +109,10 @@ TEST(IndexLookup, ContinuationIsNotItsBusiness) {
     Harness h;
     h.state.continuation_offset = 1234;
     SearchContext ctx = h.context();
-    EXPECT_EQ(index_start(ctx, "kat"), index_lookup("kat"));
+    EXPECT_EQ(index_start(h.state, "kat"), index_lookup("kat"));
     EXPECT_EQ(h.state.continuation_offset, 1234);
     h.state.y_list_in_use = true;
-    EXPECT_EQ(index_start(ctx, "kat"), 0) << "the index describes the standard list only";
+    EXPECT_EQ(index_start(h.state, "kat"), 0) << "the index describes the standard list only";
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "search/letters.h"
+#include "base/letters.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -14,9 +14,9 @@
 #include "ownlist/engine/own_list_file.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/letters.h"
+#include "base/letters.h"
 #include "search/search_state.h"
-#include "wordlist/word_list.h"
+#include "wordlist/own_list_lines.h"
 
 namespace {
 

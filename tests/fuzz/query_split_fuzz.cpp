@@ -13,7 +13,7 @@
 #include "search/letter_group_query.h"
 #include "search/search_driver.h"
 #include "search/word_length_mode.h"
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 namespace {
 

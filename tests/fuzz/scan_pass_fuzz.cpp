@@ -1,7 +1,7 @@
-// The scan pass over arbitrary list bytes, with every mode's matcher on arbitrary query
-// and word bytes. The pass must find exactly what a plain reading of the same bytes
-// finds: on any bytes when no early-end test is made, and with the early-end tests on
-// when the list is sorted as the program's lists are.
+// The scan pass over arbitrary list bytes, with every mode's matcher, made by the table
+// of modes, on arbitrary query and word bytes. The pass must find exactly what a plain
+// reading of the same bytes finds: on any bytes when no early-end test is made, and
+// with the early-end tests on when the list is sorted as the program's lists are.
 //
 // Input: a mode byte, a flag byte, the query up to a line feed, then the list's bytes.
 
@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "mode_matchers.h"
+#include "base/letters.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/letters.h"
+#include "search/mode_table.h"
 #include "tests/engine/test_support.h"
 
 namespace {
@@ -31,11 +31,6 @@ public:
     }
 };
 
-class NoEvents final : public EventPump {
-public:
-    void process_pending_events() override {}
-};
-
 // The list as prepare_word_list orders it: by sort key, equal keys by their bytes. Words a
 // block cannot hold are left out, since a sorted list holds none.
 std::string sorted_list(std::vector<std::string> words) {
@@ -49,8 +44,7 @@ std::string sorted_list(std::vector<std::string> words) {
     return bytes;
 }
 
-template <class Matcher>
-std::vector<std::string> plain_matches(const std::vector<std::string>& words, const Matcher& matcher, bool listing) {
+std::vector<std::string> plain_matches(const std::vector<std::string>& words, const ModeSearch& matcher, bool listing) {
     std::vector<std::string> out;
     for (const std::string& w : words) {
         if (listing && !out.empty()) out.push_back(w);
@@ -78,23 +72,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     put_file(standard_list_name, list);
     remove_file(own_list_name);
 
-    const MatcherChoice choice{mode, query, (flags & 2) != 0, sorted, (flags & 4) != 0};
-    with_mode_matcher(choice, [&](const auto& matcher) {
-        SearchState state;
-        state.chosen_mode = mode;
-        testing::RecordingSink sink;
-        NoDialogs dialogs;
-        NoEvents events;
-        SearchContext ctx{state, sink, dialogs, events, scratch_folder()};
-        const bool listing = mode == Mode::listing;
-        const PassRules rules{.start_offset = 0,
-                              .takes_continuation = false,
-                              .page_rule = listing ? PageRule::listing_of_200 : PageRule::unpaged};
-        run_scan_pass(ctx, rules, matcher);
+    // The mode's search as a start makes it: the early-end tests are made on a sorted
+    // list only, as on the standard list (off, as on the y-version list, otherwise).
+    SearchState state;
+    state.chosen_mode = mode;
+    state.case_sensitive = (flags & 2) != 0;
+    state.y_list_in_use = !sorted;
+    state.stored_query_is_page_start = (flags & 4) != 0;
+    state.word_length = static_cast<std::uint16_t>(query.size());
+    const Preparation prepared = mode_entry(mode).prepare(query, state);
+    const auto* search = std::get_if<ModeSearch>(&prepared);
+    if (!search) return 0;  // the mode's query check refuses the query
 
-        require(!sink.lines.empty() && sink.lines.back() == separator_line, "the pass ends with the separator line");
-        sink.lines.pop_back();
-        require_same(sink.lines, plain_matches(words, matcher, listing), "the pass finds what a plain reading finds");
-    });
+    testing::RecordingSink sink;
+    NoDialogs dialogs;
+    NoEvents events;
+    SearchContext ctx{state, sink, dialogs, events, scratch_folder()};
+    const bool listing = mode == Mode::listing;
+    const PassRules rules{.start_offset = 0,
+                          .takes_continuation = false,
+                          .page_rule = listing ? PageRule::listing_of_200 : PageRule::unpaged};
+    search->with_rules(rules).run(ctx);
+
+    require(!sink.lines.empty() && sink.lines.back() == separator_line, "the pass ends with the separator line");
+    sink.lines.pop_back();
+    require_same(sink.lines, plain_matches(words, *search, listing), "the pass finds what a plain reading finds");
     return 0;
 }

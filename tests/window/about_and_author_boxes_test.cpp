@@ -136,7 +136,7 @@ void AboutAndAuthorBoxesTest::greeting_without_sound_file_shows_the_about_box_si
         TAboutBox about(&form);
         Tauteurdlg author(&form);
         Thelp1dlg viewer(&form);
-        Tlijstdlg own_list(&form);
+        Tlijstdlg own_list(&form, form.search_context());
         form.set_secondary_windows({&about, &author, &viewer, &own_list});
         QWidget* seen = nullptr;
         auto* poll = new QTimer(qApp);

@@ -26,7 +26,7 @@
 
 #include "accessories/result_files.h"
 #include "app/lamp.h"
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 #include "ownlist/engine/own_list_file.h"
 #include "ownlist/own_list_dialog.h"
 #include "search/search_driver.h"
@@ -96,7 +96,6 @@ EngineOutcome engine_outcome(const std::filesystem::path& folder, Mode mode, con
     class Sink final : public ResultSink {
     public:
         void append_line(std::string_view line) override { lines.append(from_latin1(line)); }
-        int line_count() const override { return static_cast<int>(lines.size()); }
         void page_full() override {}
         QStringList lines;
     } sink;
@@ -124,7 +123,7 @@ QStringList shown_words(QStringList lines) {
 
 // The own list dialog of a started program, open as the menu entry opens it.
 struct OwnListEditor {
-    explicit OwnListEditor(Program& program) : program(program), dialog(program.form.get()) {
+    explicit OwnListEditor(Program& program) : program(program), dialog(program.form.get(), program.form->search_context()) {
         program.form->set_secondary_windows({nullptr, nullptr, nullptr, &dialog});
         dialog.maaklijst();
         dialog.show();

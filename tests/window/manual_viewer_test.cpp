@@ -22,7 +22,7 @@ namespace {
 
 struct ProgramWithWindows {
     ProgramWithWindows() : about_box(program.form.get()), author_box(program.form.get()),
-                           manual_viewer(program.form.get()), own_list_dialog(program.form.get()) {
+                           manual_viewer(program.form.get()), own_list_dialog(program.form.get(), program.form->search_context()) {
         program.form->set_secondary_windows({&about_box, &author_box, &manual_viewer, &own_list_dialog});
     }
     Program program;

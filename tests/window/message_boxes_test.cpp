@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 #include "app/message_boxes.h"
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 using namespace taalspoor;
 

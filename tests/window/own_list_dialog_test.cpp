@@ -66,7 +66,7 @@ struct OpenDialog {
     }
 
     Program program;
-    Tlijstdlg dialog{program.form.get()};
+    Tlijstdlg dialog{program.form.get(), program.form->search_context()};
 };
 
 // Runs `action` on the next modal window as soon as it is up and active.
@@ -144,7 +144,7 @@ void OwnListDialogTest::looks_as_designed() {
 void OwnListDialogTest::menu_entry_shows_the_file_sorted_and_writes_it_back_on_escape() {
     Program program;
     program.folder.write(own_list_name, "zebra\r\nAap\r\nmierk\r\n\r\nappel\r\n");
-    Tlijstdlg dialog(program.form.get());
+    Tlijstdlg dialog(program.form.get(), program.form->search_context());
     program.form->set_secondary_windows({nullptr, nullptr, nullptr, &dialog});
     QWidget* shown = nullptr;
     std::vector<std::string> items;
@@ -164,7 +164,7 @@ void OwnListDialogTest::menu_entry_shows_the_file_sorted_and_writes_it_back_on_e
 void OwnListDialogTest::menu_entry_works_during_a_search_which_then_sees_the_word() {
     Program program;
     TForm1& form = *program.form;
-    Tlijstdlg dialog(&form);
+    Tlijstdlg dialog(&form, form.search_context());
     form.set_secondary_windows({nullptr, nullptr, nullptr, &dialog});
     program.boxes.text_answers = {std::string("kxt")};
     bool entry_enabled = false;
@@ -298,7 +298,7 @@ void OwnListDialogTest::w_typed_in_the_input_box_is_only_text() {
     boxes.set_owner(&form);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    Tlijstdlg dialog(&form);
+    Tlijstdlg dialog(&form, form.search_context());
     dialog.show();
     dialog.activateWindow();
     QTRY_VERIFY(dialog.isActiveWindow());
@@ -411,7 +411,7 @@ void OwnListDialogTest::own_list_that_cannot_be_read_or_written_loses_nothing() 
     const auto own = program.folder.path() / own_list_name;
     std::filesystem::create_directory(own);
     program.folder.write(std::string(own_list_name) + "/woorden", "kostbaar\r\n");
-    Tlijstdlg dialog(program.form.get());
+    Tlijstdlg dialog(program.form.get(), program.form->search_context());
     program.form->set_secondary_windows({nullptr, nullptr, nullptr, &dialog});
 
     std::vector<std::string> items_shown{"?"};

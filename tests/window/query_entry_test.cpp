@@ -9,7 +9,7 @@
 #include "app/lamp.h"
 #include "search/search_driver.h"
 #include "window_test_support.h"
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 using namespace taalspoor;
 using namespace taalspoor::window_testing;

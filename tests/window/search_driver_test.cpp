@@ -12,7 +12,10 @@
 #include <QTest>
 
 #include "app/lamp.h"
+#include "resources/mode_buttons.h"
+#include "search/mode_table.h"
 #include "search/search_driver.h"
+#include "window_support/latin1_text.h"
 #include "window_test_support.h"
 
 using namespace taalspoor;
@@ -45,6 +48,7 @@ private slots:
     void busy_state_while_the_scan_runs();
     void window_shows_what_the_engine_finds();
     void chosen_mode_runs();
+    void every_mode_button_runs_its_table_entry();
     void anagram_always_takes_the_field();
     void empty_field_at_start_asks_for_a_query();
     void emptied_field_repeats_the_previous_search();
@@ -127,6 +131,41 @@ void SearchDriverTest::chosen_mode_runs() {
     QVERIFY(!words.isEmpty());
     QCOMPARE(words, engine_list_words(program.folder.path(), Mode::begin_part, "kattenk"));
     for (const QString& word : words) QVERIFY(word.toLower().startsWith(QStringLiteral("kattenk")));
+}
+
+// The lines the table's entry for the mode gives for the query, run without the window.
+QStringList straight_from_the_table(const std::filesystem::path& folder, Mode mode, const std::string& query) {
+    struct Lines final : ResultSink {
+        void append_line(std::string_view line) override { lines.append(from_latin1(line)); }
+        void page_full() override {}
+        QStringList lines;
+    } sink;
+    AnsweringBoxes boxes;
+    NoEvents events;
+    SearchState state;
+    state.chosen_mode = mode;
+    state.word_length = 25;
+    SearchContext ctx{state, sink, boxes, events, folder};
+    std::get<ModeSearch>(mode_entry(mode).prepare(query, state)).run(ctx);
+    return sink.lines;
+}
+
+void SearchDriverTest::every_mode_button_runs_its_table_entry() {
+    const std::pair<Mode, const char*> examples[] = {
+        {Mode::pattern, "k.t"},        {Mode::begin_part, "kater"},         {Mode::end_part, "ijzer"},
+        {Mode::begin_and_end_part, "o\\d"}, {Mode::substring, "kwijl"},     {Mode::anagram, "tak"},
+        {Mode::desired_letters, "k.t.\\a"}, {Mode::forbidden_letters, "k.t.\\ae"}, {Mode::skeleton, "brd"},
+        {Mode::listing, "zwaluw"},     {Mode::word_length, ""},
+    };
+    for (const auto& [mode, query] : examples) {
+        Program program;
+        TForm1& form = *program.form;
+        for (const design::ModeButton& button : design::mode_buttons)
+            if (button.mode == mode) form.findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(button.button_number))->setChecked(true);
+        program.boxes.text_answers.push_back("25");
+        program.search(QString::fromLatin1(query));
+        QCOMPARE(program.memo_lines(), straight_from_the_table(program.folder.path(), mode, query));
+    }
 }
 
 void SearchDriverTest::anagram_always_takes_the_field() {

@@ -40,7 +40,7 @@ void press(TForm1& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoMo
 
 struct SecondaryWindows {
     explicit SecondaryWindows(TForm1& form)
-        : about_box(&form), author_box(&form), manual_viewer(&form), own_list_dialog(&form) {
+        : about_box(&form), author_box(&form), manual_viewer(&form), own_list_dialog(&form, form.search_context()) {
         form.set_secondary_windows({&about_box, &author_box, &manual_viewer, &own_list_dialog});
     }
     TAboutBox about_box;

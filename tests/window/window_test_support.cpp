@@ -9,7 +9,7 @@
 #include <csignal>
 #include <fstream>
 
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 #include "search/search_driver.h"
 #include "search/search_state.h"
 
@@ -115,7 +115,6 @@ namespace {
 class PageCollector final : public ResultSink {
 public:
     void append_line(std::string_view line) override { lines.append(from_latin1(line)); }
-    int line_count() const override { return static_cast<int>(lines.size()); }
     void page_full() override { full = true; }
     QStringList lines;
     bool full = false;
@@ -125,10 +124,6 @@ public:
     void show_message(BoxKind, std::string_view) override {}
     bool ask_yes_no(BoxKind, std::string_view) override { return false; }
     std::optional<std::string> ask_text(std::string_view, std::string_view, std::string_view) override { return {}; }
-};
-class NoEvents final : public EventPump {
-public:
-    void process_pending_events() override {}
 };
 }  // namespace
 

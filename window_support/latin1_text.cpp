@@ -1,8 +1,8 @@
-#include "app/latin1_text.h"
+#include "window_support/latin1_text.h"
 
 #include <QList>
 
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 namespace taalspoor {
 

@@ -1,4 +1,4 @@
-#include "wordlist/latin1.h"
+#include "base/latin1.h"
 
 #include <cstdint>
 

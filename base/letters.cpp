@@ -1,4 +1,4 @@
-#include "search/letters.h"
+#include "base/letters.h"
 
 namespace taalspoor {
 
