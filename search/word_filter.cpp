@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-#include <cstring>
 
 namespace taalspoor {
 
@@ -24,8 +20,6 @@ double share_of_byte(unsigned b) {
     return 0.001;
 }
 
-constexpr std::size_t most_probes = 6;
-
 }  // namespace
 
 ByteClass ByteClass::of(const std::array<bool, 256>& members) {
@@ -34,21 +28,17 @@ ByteClass ByteClass::of(const std::array<bool, 256>& members) {
     std::array<bool, 256> covered{};
     for (unsigned b = 0; b < 256; ++b) {
         if (!members[b] || covered[b]) continue;
+        if (c.probe_count_ == most_probes) return ByteClass{};
         c.share_ += share_of_byte(b);
+        covered[b] = true;
         // A letter and its other case in one probe: b | 0x20 is the same for both.
         const unsigned partner = b ^ 0x20;
         if (members[partner] && !covered[partner]) {
-            c.probes_.push_back({0x20, static_cast<unsigned char>(b | 0x20)});
+            c.probes_[c.probe_count_++] = {0x20, static_cast<unsigned char>(b | 0x20)};
             covered[partner] = true;
             c.share_ += share_of_byte(partner);
         } else {
-            c.probes_.push_back({0, static_cast<unsigned char>(b)});
-        }
-        covered[b] = true;
-        if (c.probes_.size() > most_probes) {
-            c.probes_.clear();
-            c.share_ = 1.0;
-            return c;
+            c.probes_[c.probe_count_++] = {0, static_cast<unsigned char>(b)};
         }
     }
     return c;
@@ -60,37 +50,24 @@ ByteClass ByteClass::line_feed() {
     return of(lf);
 }
 
-std::uint64_t ByteClass::mask(const char* p) const {
-    if (probes_.empty()) return ~std::uint64_t{0};
-#if defined(__SSE2__)
-    std::uint64_t mask = 0;
-    for (int k = 0; k < 4; ++k) {
-        __m128i chunk;
-        std::memcpy(&chunk, p + 16 * k, 16);
-        __m128i hit = _mm_setzero_si128();
-        for (const Probe& probe : probes_) {
-            const __m128i seen = _mm_or_si128(chunk, _mm_set1_epi8(static_cast<char>(probe.or_bits)));
-            hit = _mm_or_si128(hit, _mm_cmpeq_epi8(seen, _mm_set1_epi8(static_cast<char>(probe.value))));
-        }
-        mask |= static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(hit))) << (16 * k);
-    }
-    return mask;
-#else
-    std::uint64_t mask = 0;
-    for (int i = 0; i < 64; ++i) {
-        const auto b = static_cast<unsigned char>(p[i]);
-        for (const Probe& probe : probes_)
-            if ((b | probe.or_bits) == probe.value) mask |= std::uint64_t{1} << i;
-    }
-    return mask;
-#endif
+GroupCondition ByteClass::at(int distance) const {
+    GroupCondition condition{distance, probe_count_, {}};
+    for (int k = 0; k < probe_count_; ++k) condition.probes[k] = probes_[static_cast<std::size_t>(k)];
+    return condition;
+}
+
+WordFilter::WordFilter(Anchor anchor) : anchor_(anchor) {
+    static const GroupMarker widest = widest_group_marker();
+    marker_ = widest;
 }
 
 void WordFilter::require(int distance, const ByteClass& bytes) {
     if (bytes.lets_everything_through() || distance < -64 || distance > 63) return;
-    const auto at = std::find_if(conditions_.begin(), conditions_.end(),
-                                 [&](const Condition& c) { return c.bytes.share() > bytes.share(); });
-    conditions_.insert(at, Condition{distance, bytes});
+    const auto at = static_cast<std::size_t>(
+        std::find_if(shares_.begin(), shares_.end(), [&](double share) { return share > bytes.share(); }) -
+        shares_.begin());
+    conditions_.insert(conditions_.begin() + static_cast<std::ptrdiff_t>(at), bytes.at(distance));
+    shares_.insert(shares_.begin() + static_cast<std::ptrdiff_t>(at), bytes.share());
 }
 
 ByteClass bytes_mapped_to(unsigned char letter, const std::array<unsigned char, 256>& map) {

@@ -16,39 +16,36 @@
 #include <cstdint>
 #include <vector>
 
+#include "search/group_marking.h"
+
 namespace taalspoor {
 
-// A set of bytes, tested 16 at a time: byte b belongs when (b | or_bits) == value for
-// one of its probes. Too large a set gets no probes and lets every byte through.
+// A set of bytes as probes: byte b belongs when (b | or_bits) == value for one of them.
+// Too large a set gets no probes and lets every byte through.
 class ByteClass {
 public:
     static ByteClass of(const std::array<bool, 256>& members);
     static ByteClass line_feed();
 
-    // Bit i is set when p[i] may belong to the set; reads p[0] to p[63].
-    std::uint64_t mask(const char* p) const;
-    bool lets_everything_through() const { return probes_.empty(); }
+    bool lets_everything_through() const { return probe_count_ == 0; }
     // About how many of the bytes of Dutch text belong, from 0 to 1: the rarest
     // condition is tested first.
     double share() const { return share_; }
+    GroupCondition at(int distance) const;
 
 private:
-    struct Probe {
-        unsigned char or_bits;
-        unsigned char value;
-    };
-    std::vector<Probe> probes_;
+    std::array<ByteProbe, most_probes> probes_{};
+    int probe_count_ = 0;
     double share_ = 1.0;
 };
 
 class WordFilter {
 public:
     enum class Anchor { line_feed, any_byte };
-    explicit WordFilter(Anchor anchor) : anchor_(anchor) {}
+    explicit WordFilter(Anchor anchor);
 
     // The byte at `distance` from the anchor (before it when negative) is one of `bytes`.
     // Conditions further away than 64 bytes, or that let every byte through, are left out.
-    // (A group of 64 bytes is read with its 64 neighbours on either side.)
     void require(int distance, const ByteClass& bytes);
     // Anchored at the line feed: the word has exactly `length` bytes.
     void require_length(std::size_t length) { require(-static_cast<int>(length) - 1, ByteClass::line_feed()); }
@@ -56,24 +53,18 @@ public:
     // Does the filter pass over any word at all?
     bool narrows() const { return !conditions_.empty(); }
 
-    // The places among p[0] to p[63] that meet every condition, given the line feeds
-    // among them. The 64 bytes before the group and the 64 after it must be readable.
-    std::uint64_t places(const char* p, std::uint64_t line_feeds) const {
-        std::uint64_t m = anchor_ == Anchor::line_feed ? line_feeds : ~std::uint64_t{0};
-        for (const Condition& c : conditions_) {
-            if (m == 0) break;
-            m &= c.bytes.mask(p + c.distance);
-        }
-        return m;
+    // The line feeds and the places of `groups` groups of 64 bytes from `data` on. The 64
+    // bytes before them and the 128 after them must be readable.
+    void mark(const char* data, std::size_t groups, GroupMarks* marks) const {
+        marker_(conditions_.data(), static_cast<int>(conditions_.size()), anchor_ == Anchor::line_feed, data, groups,
+                marks);
     }
 
 private:
-    struct Condition {
-        int distance;
-        ByteClass bytes;
-    };
     Anchor anchor_;
-    std::vector<Condition> conditions_;  // rarest first
+    GroupMarker marker_;
+    std::vector<GroupCondition> conditions_;  // rarest first
+    std::vector<double> shares_;
 };
 
 // The bytes that a matcher's byte map sends to `letter`, as a class.
