@@ -48,29 +48,22 @@ inline std::uint64_t bits_from(unsigned from) { return from >= 64 ? 0 : ~std::ui
 
 // Gives each word of the block that the filter lets through to on_word(word, at), in
 // order, until on_word returns false. A word is let through when one of its places, its
-// line feed included, is among the filter's places.
+// line feed included, is among the filter's places, and its counts fit.
 template <class OnWord>
 void for_each_filtered_word(const ListBlock& block, const WordFilter& filter, OnWord&& on_word) {
     const char* data = block.data;
     const std::size_t length = static_cast<std::size_t>(block.last) + 1;
-    const std::size_t groups = (length + 63) / 64;
     GroupMarks marks[(block_size + 63) / 64 + 1];
-    filter.mark(data, groups, marks);
-    // The last group reaches past the block: what lies there is not the block's.
-    const std::size_t tail = length - 64 * (groups - 1);
-    const std::uint64_t in_block = tail == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << tail) - 1;
-    marks[groups - 1].line_feeds &= in_block;
-    marks[groups - 1].places &= in_block;
+    filter.mark(data, length, marks);
 
-    std::size_t word_start = 0;
-    bool pending = false;  // the word that runs on into the next group has a place
     auto give = [&](std::size_t start, std::size_t end) {
         return end == start || on_word(std::string_view(data + start, end - start), start);
     };
-    for (std::size_t g = 0; g < groups; ++g) {
-        const std::size_t base = 64 * g;
-        const std::uint64_t line_feeds = marks[g].line_feeds;
-        std::uint64_t places = marks[g].places;
+    std::size_t word_start = 0;
+    bool pending = false;  // the word that runs on into the next group has a place
+    for (std::size_t base = 0; base < length; base += 64) {
+        const std::uint64_t line_feeds = marks[base / 64].line_feeds;
+        std::uint64_t places = marks[base / 64].places;
         if (pending && line_feeds != 0) {
             const unsigned end = static_cast<unsigned>(__builtin_ctzll(line_feeds));
             if (!give(word_start, base + end)) return;

@@ -49,10 +49,21 @@ SkeletonMatcher::SkeletonMatcher(std::string_view query) : query_(query), length
     std::optional<ByteClass> rarest;
     for (const char c : query) {
         if (c == '.') continue;
-        const ByteClass letter = bytes_mapped_to(static_cast<unsigned char>(c), detail::byte_tables.fold);
+        ByteClass letter = bytes_mapped_to(static_cast<unsigned char>(c), detail::byte_tables.fold);
         if (!rarest || letter.share() < rarest->share()) rarest = letter;
     }
-    if (rarest) filter_.require(0, *rarest);
+    if (rarest) {
+        filter_.require(0, *rarest);
+        return;
+    }
+    // Only dots: the skeleton keeps every consonant and those j's that no i takes away,
+    // so a word has at least as many consonants as the query has dots, and no more but
+    // for its j's.
+    std::array<bool, 256> consonants{}, consonants_but_j{};
+    for (unsigned b = 0; b < 256; ++b) consonants[b] = consonants_but_j[b] = kept_in_skeleton[b] && b != '\n';
+    consonants_but_j['j'] = false;
+    filter_.require_count(ByteClass(consonants), length_, static_cast<std::size_t>(-1));
+    filter_.require_count(ByteClass(consonants_but_j), 0, length_);
 }
 
 // The skeleton is the folded word without "ij" and then without the single vowels, built

@@ -23,7 +23,8 @@ public:
 
     // The skeleton fixes no first letter, so the sorted order cannot end the scan.
     bool matches_list_word(std::string_view word) const;
-    // A word holds each letter of its skeleton: only words with the query's rarest letter are tried.
+    // A word holds each letter of its skeleton, and about as many consonants: only words
+    // with the query's rarest letter, or the right number of consonants, are tried.
     const WordFilter* word_filter() const { return &filter_; }
 
 private:

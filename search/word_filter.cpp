@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace taalspoor {
 
 namespace {
@@ -22,38 +21,50 @@ double share_of_byte(unsigned b) {
 
 }  // namespace
 
-ByteClass ByteClass::of(const std::array<bool, 256>& members) {
-    ByteClass c;
-    c.share_ = 0;
-    std::array<bool, 256> covered{};
-    for (unsigned b = 0; b < 256; ++b) {
-        if (!members[b] || covered[b]) continue;
-        if (c.probe_count_ == most_probes) return ByteClass{};
-        c.share_ += share_of_byte(b);
-        covered[b] = true;
-        // A letter and its other case in one probe: b | 0x20 is the same for both.
-        const unsigned partner = b ^ 0x20;
-        if (members[partner] && !covered[partner]) {
-            c.probes_[c.probe_count_++] = {0x20, static_cast<unsigned char>(b | 0x20)};
-            covered[partner] = true;
-            c.share_ += share_of_byte(partner);
-        } else {
-            c.probes_[c.probe_count_++] = {0, static_cast<unsigned char>(b)};
-        }
-    }
-    return c;
-}
+ByteClass::ByteClass(const std::array<bool, 256>& members) : members_(members) {}
 
 ByteClass ByteClass::line_feed() {
     std::array<bool, 256> lf{};
     lf['\n'] = true;
-    return of(lf);
+    return ByteClass(lf);
 }
 
-GroupCondition ByteClass::at(int distance) const {
-    GroupCondition condition{distance, probe_count_, {}};
-    for (int k = 0; k < probe_count_; ++k) condition.probes[k] = probes_[static_cast<std::size_t>(k)];
-    return condition;
+bool ByteClass::lets_every_letter_through() const {
+    for (unsigned b = 0; b < 256; ++b)
+        if (!members_[b] && b != '\n') return false;
+    return true;
+}
+
+double ByteClass::share() const {
+    double share = 0;
+    for (unsigned b = 0; b < 256; ++b)
+        if (members_[b]) share += share_of_byte(b);
+    return share;
+}
+
+NibbleClass ByteClass::nibbles() const {
+    // The low nibbles of each high nibble's members; each different set gets a bit. Past
+    // seven sets, the rest share the eighth bit with the union of their low nibbles,
+    // which only lets more bytes in.
+    std::array<std::uint16_t, 16> lows{};
+    for (unsigned b = 0; b < 256; ++b)
+        if (members_[b]) lows[b >> 4] |= static_cast<std::uint16_t>(1u << (b & 15));
+    std::vector<std::uint16_t> sets;
+    for (const std::uint16_t low : lows)
+        if (low != 0 && std::find(sets.begin(), sets.end(), low) == sets.end()) sets.push_back(low);
+    std::array<std::uint16_t, 8> bit_lows{};
+    NibbleClass c{};
+    for (unsigned high = 0; high < 16; ++high) {
+        if (lows[high] == 0) continue;
+        const auto bit = std::min<std::size_t>(
+            static_cast<std::size_t>(std::find(sets.begin(), sets.end(), lows[high]) - sets.begin()), 7);
+        c.high[high] = static_cast<unsigned char>(1u << bit);
+        bit_lows[bit] |= lows[high];
+    }
+    for (std::size_t bit = 0; bit < bit_lows.size(); ++bit)
+        for (unsigned low = 0; low < 16; ++low)
+            if (bit_lows[bit] & (1u << low)) c.low[low] |= static_cast<unsigned char>(1u << bit);
+    return c;
 }
 
 WordFilter::WordFilter(Anchor anchor) : anchor_(anchor) {
@@ -62,18 +73,22 @@ WordFilter::WordFilter(Anchor anchor) : anchor_(anchor) {
 }
 
 void WordFilter::require(int distance, const ByteClass& bytes) {
-    if (bytes.lets_everything_through() || distance < -64 || distance > 63) return;
-    const auto at = static_cast<std::size_t>(
-        std::find_if(shares_.begin(), shares_.end(), [&](double share) { return share > bytes.share(); }) -
-        shares_.begin());
-    conditions_.insert(conditions_.begin() + static_cast<std::ptrdiff_t>(at), bytes.at(distance));
-    shares_.insert(shares_.begin() + static_cast<std::ptrdiff_t>(at), bytes.share());
+    if (bytes.lets_every_letter_through() || distance < -64 || distance > 63) return;
+    const double share = bytes.share();
+    const auto at = std::find_if(shares_.begin(), shares_.end(), [&](double s) { return s > share; }) - shares_.begin();
+    conditions_.insert(conditions_.begin() + at, GroupCondition{distance, bytes.nibbles()});
+    shares_.insert(shares_.begin() + at, share);
+}
+
+void WordFilter::require_count(const ByteClass& bytes, std::size_t least, std::size_t most) {
+    if (counts_.size() == most_class_counts) return;
+    counts_.push_back({bytes.nibbles(), least, most});
 }
 
 ByteClass bytes_mapped_to(unsigned char letter, const std::array<unsigned char, 256>& map) {
     std::array<bool, 256> members{};
     for (unsigned b = 0; b < 256; ++b) members[b] = map[b] == letter;
-    return ByteClass::of(members);
+    return ByteClass(members);
 }
 
 }  // namespace taalspoor
