@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Times taalspoor-zoek as a whole process beside ripgrep counting the same matches in the
-# same file, side by side in one hyperfine run per pair. Needs hyperfine and ripgrep.
+# same file, side by side in one hyperfine run per pair, and gives the ratio of the two
+# means (taalspoor-zoek / rg): this machine is noisy, a ratio from one run is not.
+# Needs hyperfine and ripgrep.
 #   bench/compare_with_rg.sh [BUILD_DIR]
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 zoek="$(cd "${1:-$repo/build-release}" && pwd)/taalspoor-zoek"
 cd "$repo/data"
-pair() {  # label, taalspoor-zoek arguments, rg arguments
-  hyperfine -N --warmup 20 --runs 200 --export-markdown /dev/stdout --style none \
-    -n "taalspoor-zoek $2" "$zoek $2" -n "rg $3" "rg $3 nlwrdiso.v3" 2>/dev/null | tail -n 2
+csv=$(mktemp)
+trap 'rm -f "$csv"' EXIT
+pair() {  # taalspoor-zoek arguments, rg arguments
+  hyperfine -N --warmup 20 --runs 200 --export-csv "$csv" --style none \
+    -n "taalspoor-zoek $1" "$zoek $1" -n "rg $2" "rg $2 nlwrdiso.v3" > /dev/null 2>&1
+  awk -F, 'NR == 2 { z = $2; zn = $1 } NR == 3 { r = $2; rn = $1 }
+           END { printf "| `%s` | %.1f | `%s` | %.1f | %.2f |\n", zn, z * 1000, rn, r * 1000, z / r }' "$csv"
 }
-echo "| command | mean [ms] | min [ms] | max [ms] | relative |"
-echo "|:---|---:|---:|---:|---:|"
-pair "mode 1" "--modus 1 .a.e." "-c ^.a.e.\$"
-pair "mode 3" "--alles --modus 3 heid" "-c heid\$"
-pair "mode 5" "--alles --modus 5 eur" "-c eur"
-pair "mode 11" "--alles --modus 11 --lengte 6" "--no-unicode -c ^.{6}\$"
+echo "| taalspoor-zoek | mean [ms] | rg | mean [ms] | ratio |"
+echo "|:---|---:|:---|---:|---:|"
+pair "--modus 1 .a.e." "-c ^.a.e.\$"
+pair "--alles --modus 3 heid" "-c heid\$"
+pair "--alles --modus 5 eur" "-c eur"
+pair "--alles --modus 11 --lengte 6" "--no-unicode -c ^.{6}\$"

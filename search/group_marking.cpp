@@ -25,7 +25,11 @@ std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     }
     return bits;
 }
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+    count_words_one_by_one(plan, data, groups, marks);
+}
 }  // namespace bytewise
 
 #if defined(__x86_64__)
@@ -47,7 +51,11 @@ inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     const __m128i none = _mm_cmpeq_epi8(_mm_and_si128(high, low), _mm_setzero_si128());
     return static_cast<std::uint32_t>(~_mm_movemask_epi8(none)) & 0xffffu;
 }
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+    count_words_one_by_one(plan, data, groups, marks);
+}
 }  // namespace ssse3
 #pragma GCC pop_options
 
@@ -69,7 +77,11 @@ inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     const __m256i none = _mm256_cmpeq_epi8(_mm256_and_si256(high, low), _mm256_setzero_si256());
     return static_cast<std::uint32_t>(~_mm256_movemask_epi8(none));
 }
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+    count_words_one_by_one(plan, data, groups, marks);
+}
 }  // namespace avx2
 #pragma GCC pop_options
 
@@ -88,7 +100,66 @@ inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     const __m512i low = _mm512_shuffle_epi8(low_table, _mm512_and_si512(bytes, nibble));
     return _mm512_test_epi8_mask(high, low);
 }
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
+
+// The counts of all words of a group at once, when every word holds a place (the
+// filter counts only): each byte gets the count of the class up to it, and each line
+// feed the count at the line feed before it, so that a word's count is a difference.
+
+// Lane k gets lane k - 1 of v, lane 0 zero.
+inline __m512i lanes_up_one(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xFC, v, v, 0x90); }
+// Lane k gets lane k - 2 of v, lanes 0 and 1 zero.
+inline __m512i lanes_up_two(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xF0, v, v, 0x40); }
+
+// The running sum (add) or maximum (max) of the 64 bytes, each byte up to itself.
+template <class Combine>
+inline __m512i running(__m512i x, Combine combine) {
+    x = combine(x, _mm512_bslli_epi128(x, 1));
+    x = combine(x, _mm512_bslli_epi128(x, 2));
+    x = combine(x, _mm512_bslli_epi128(x, 4));
+    x = combine(x, _mm512_bslli_epi128(x, 8));
+    const __m512i lane_total = _mm512_shuffle_epi8(x, _mm512_set1_epi8(15));
+    const __m512i two = combine(lane_total, lanes_up_one(lane_total));
+    const __m512i up_to_lane = combine(two, lanes_up_two(two));
+    return combine(x, lanes_up_one(up_to_lane));
+}
+
+void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+    if (plan.condition_count > 0 || !plan.anchored_at_line_feed) {
+        count_words_one_by_one(plan, data, groups, marks);
+        return;
+    }
+    const auto add = [](__m512i a, __m512i b) { return _mm512_add_epi8(a, b); };
+    const auto max = [](__m512i a, __m512i b) { return _mm512_max_epu8(a, b); };
+    std::size_t carried[most_class_counts] = {0, 0};  // of the word that runs on from the group before
+    for (std::size_t g = 0; g < groups; ++g) {
+        const __m512i bytes = load(data + 64 * g);
+        const std::uint64_t line_feeds = marks[g].line_feeds;
+        std::uint64_t fits = line_feeds;
+        const std::uint64_t first = line_feeds & (~line_feeds + 1);
+        const std::uint64_t after_last =
+            line_feeds ? (~std::uint64_t{0} << (63 - __builtin_clzll(line_feeds))) << 1 : ~std::uint64_t{0};
+        for (int c = 0; c < plan.count_count; ++c) {
+            const ClassCount& count = plan.counts[c];
+            const std::uint64_t members = class_bits(bytes, count.bytes);
+            // The first word began in an earlier group: counted one by one.
+            const std::size_t first_count = carried[c] + static_cast<std::size_t>(__builtin_popcountll(members & (first - 1)));
+            const bool first_fits = first_count >= count.least && first_count <= count.most;
+            const __m512i up_to = running(_mm512_maskz_set1_epi8(members, 1), add);
+            const __m512i at_line_feeds = running(_mm512_maskz_mov_epi8(line_feeds, up_to), max);
+            const __m512i before = _mm512_alignr_epi8(at_line_feeds, lanes_up_one(at_line_feeds), 15);
+            const __m512i in_word = _mm512_sub_epi8(up_to, before);
+            const auto least = static_cast<char>(count.least < 255 ? count.least : 255);
+            const auto most = static_cast<char>(count.most < 255 ? count.most : 255);
+            const std::uint64_t in_range = _mm512_cmp_epu8_mask(in_word, _mm512_set1_epi8(least), _MM_CMPINT_NLT) &
+                                           _mm512_cmp_epu8_mask(in_word, _mm512_set1_epi8(most), _MM_CMPINT_LE);
+            fits &= (in_range & ~first) | (first_fits ? first : 0);
+            carried[c] = (line_feeds ? 0 : carried[c]) + static_cast<std::size_t>(__builtin_popcountll(members & after_last));
+        }
+        marks[g].places = fits;
+    }
+}
 }  // namespace avx512
 #pragma GCC pop_options
 

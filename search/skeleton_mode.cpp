@@ -44,8 +44,9 @@ std::string vowel_message(std::string_view query) {
 
 bool holds_vowel(std::string_view query) { return query.find_first_of("aeiouy") != std::string_view::npos; }
 
-SkeletonMatcher::SkeletonMatcher(std::string_view query) : query_(query), length_(query.size()) {
-    query_.push_back('\0');  // read, never matched, when the skeleton grows past the query
+namespace {
+
+WordFilter skeleton_filter(std::string_view query) {
     std::optional<ByteClass> rarest;
     for (const char c : query) {
         if (c == '.') continue;
@@ -53,8 +54,9 @@ SkeletonMatcher::SkeletonMatcher(std::string_view query) : query_(query), length
         if (!rarest || letter.share() < rarest->share()) rarest = letter;
     }
     if (rarest) {
-        filter_.require(0, *rarest);
-        return;
+        WordFilter filter(WordFilter::Anchor::any_byte);
+        filter.require(0, *rarest);
+        return filter;
     }
     // Only dots: the skeleton keeps every consonant and those j's that no i takes away,
     // so a word has at least as many consonants as the query has dots, and no more but
@@ -62,8 +64,17 @@ SkeletonMatcher::SkeletonMatcher(std::string_view query) : query_(query), length
     std::array<bool, 256> consonants{}, consonants_but_j{};
     for (unsigned b = 0; b < 256; ++b) consonants[b] = consonants_but_j[b] = kept_in_skeleton[b] && b != '\n';
     consonants_but_j['j'] = false;
-    filter_.require_count(ByteClass(consonants), length_, static_cast<std::size_t>(-1));
-    filter_.require_count(ByteClass(consonants_but_j), 0, length_);
+    WordFilter filter(WordFilter::Anchor::line_feed);
+    filter.require_count(ByteClass(consonants), query.size(), static_cast<std::size_t>(-1));
+    filter.require_count(ByteClass(consonants_but_j), 0, query.size());
+    return filter;
+}
+
+}  // namespace
+
+SkeletonMatcher::SkeletonMatcher(std::string_view query)
+    : query_(query), length_(query.size()), filter_(skeleton_filter(query)) {
+    query_.push_back('\0');  // read, never matched, when the skeleton grows past the query
 }
 
 // The skeleton is the folded word without "ij" and then without the single vowels, built

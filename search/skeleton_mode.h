@@ -30,7 +30,7 @@ public:
 private:
     std::string query_;  // with a byte behind it
     std::size_t length_;
-    WordFilter filter_{WordFilter::Anchor::any_byte};
+    WordFilter filter_;
 };
 
 Preparation prepare_skeleton_mode(const std::string& query, const SearchState& state);
