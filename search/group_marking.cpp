@@ -4,10 +4,17 @@
 #include <immintrin.h>
 #endif
 
+// GCC 12's AVX-512 intrinsics pass an undefined vector as the value of lanes they
+// overwrite anyway, which its own warning takes for a read of an uninitialized value.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 namespace taalspoor {
 
 namespace {
 
+#define marker_target
 namespace bytewise {
 using Lanes = const char*;
 constexpr int lane_bytes = 64;
@@ -27,23 +34,23 @@ std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
 }
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
-void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
     count_words_one_by_one(plan, data, groups, marks);
 }
 }  // namespace bytewise
 
 #if defined(__x86_64__)
 
-#pragma GCC push_options
-#pragma GCC target("ssse3")
+#undef marker_target
+#define marker_target __attribute__((target("ssse3")))
 namespace ssse3 {
 using Lanes = __m128i;
 constexpr int lane_bytes = 16;
-inline Lanes load(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
-inline std::uint64_t line_feed_bits(Lanes bytes) {
+marker_target inline Lanes load(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+marker_target inline std::uint64_t line_feed_bits(Lanes bytes) {
     return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))));
 }
-inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
+marker_target inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     const __m128i nibble = _mm_set1_epi8(0x0f);
     const __m128i high = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c.high)),
                                           _mm_and_si128(_mm_srli_epi16(bytes, 4), nibble));
@@ -53,22 +60,21 @@ inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
 }
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
-void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
     count_words_one_by_one(plan, data, groups, marks);
 }
 }  // namespace ssse3
-#pragma GCC pop_options
 
-#pragma GCC push_options
-#pragma GCC target("avx2,popcnt")
+#undef marker_target
+#define marker_target __attribute__((target("avx2,popcnt")))
 namespace avx2 {
 using Lanes = __m256i;
 constexpr int lane_bytes = 32;
-inline Lanes load(const char* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
-inline std::uint64_t line_feed_bits(Lanes bytes) {
+marker_target inline Lanes load(const char* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+marker_target inline std::uint64_t line_feed_bits(Lanes bytes) {
     return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, _mm256_set1_epi8('\n'))));
 }
-inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
+marker_target inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     const __m256i nibble = _mm256_set1_epi8(0x0f);
     const __m256i high_table = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c.high)));
     const __m256i low_table = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c.low)));
@@ -79,23 +85,27 @@ inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
 }
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
-void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
     count_words_one_by_one(plan, data, groups, marks);
 }
 }  // namespace avx2
-#pragma GCC pop_options
 
-#pragma GCC push_options
-#pragma GCC target("avx512f,avx512bw,popcnt")
+#undef marker_target
+#define marker_target __attribute__((target("avx512f,avx512bw,popcnt")))
 namespace avx512 {
 using Lanes = __m512i;
 constexpr int lane_bytes = 64;
-inline Lanes load(const char* p) { return _mm512_loadu_si512(p); }
-inline std::uint64_t line_feed_bits(Lanes bytes) { return _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('\n')); }
-inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
+marker_target inline Lanes load(const char* p) { return _mm512_loadu_si512(p); }
+marker_target inline std::uint64_t line_feed_bits(Lanes bytes) { return _mm512_cmpeq_epi8_mask(bytes, _mm512_set1_epi8('\n')); }
+// The 16 bytes in each of the four lanes.
+marker_target inline __m512i four_times(const unsigned char* table) {
+    const __m512i once = _mm512_zextsi128_si512(_mm_loadu_si128(reinterpret_cast<const __m128i*>(table)));
+    return _mm512_shuffle_i32x4(once, once, 0);
+}
+marker_target inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
     const __m512i nibble = _mm512_set1_epi8(0x0f);
-    const __m512i high_table = _mm512_broadcast_i32x4(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c.high)));
-    const __m512i low_table = _mm512_broadcast_i32x4(_mm_loadu_si128(reinterpret_cast<const __m128i*>(c.low)));
+    const __m512i high_table = four_times(c.high);
+    const __m512i low_table = four_times(c.low);
     const __m512i high = _mm512_shuffle_epi8(high_table, _mm512_and_si512(_mm512_srli_epi16(bytes, 4), nibble));
     const __m512i low = _mm512_shuffle_epi8(low_table, _mm512_and_si512(bytes, nibble));
     return _mm512_test_epi8_mask(high, low);
@@ -108,30 +118,33 @@ void count_words(const GroupPlan& plan, const char* data, std::size_t groups, Gr
 // feed the count at the line feed before it, so that a word's count is a difference.
 
 // Lane k gets lane k - 1 of v, lane 0 zero.
-inline __m512i lanes_up_one(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xFC, v, v, 0x90); }
+marker_target inline __m512i lanes_up_one(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xFC, v, v, 0x90); }
 // Lane k gets lane k - 2 of v, lanes 0 and 1 zero.
-inline __m512i lanes_up_two(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xF0, v, v, 0x40); }
+marker_target inline __m512i lanes_up_two(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xF0, v, v, 0x40); }
 
-// The running sum (add) or maximum (max) of the 64 bytes, each byte up to itself.
-template <class Combine>
-inline __m512i running(__m512i x, Combine combine) {
-    x = combine(x, _mm512_bslli_epi128(x, 1));
-    x = combine(x, _mm512_bslli_epi128(x, 2));
-    x = combine(x, _mm512_bslli_epi128(x, 4));
-    x = combine(x, _mm512_bslli_epi128(x, 8));
-    const __m512i lane_total = _mm512_shuffle_epi8(x, _mm512_set1_epi8(15));
-    const __m512i two = combine(lane_total, lanes_up_one(lane_total));
-    const __m512i up_to_lane = combine(two, lanes_up_two(two));
-    return combine(x, lanes_up_one(up_to_lane));
+template <bool maximum>
+marker_target inline __m512i combine(__m512i a, __m512i b) {
+    return maximum ? _mm512_max_epu8(a, b) : _mm512_add_epi8(a, b);
 }
 
-void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
+// The running sum, or maximum, of the 64 bytes, each byte up to itself.
+template <bool maximum>
+marker_target inline __m512i running(__m512i x) {
+    x = combine<maximum>(x, _mm512_bslli_epi128(x, 1));
+    x = combine<maximum>(x, _mm512_bslli_epi128(x, 2));
+    x = combine<maximum>(x, _mm512_bslli_epi128(x, 4));
+    x = combine<maximum>(x, _mm512_bslli_epi128(x, 8));
+    const __m512i lane_total = _mm512_shuffle_epi8(x, _mm512_set1_epi8(15));
+    const __m512i two = combine<maximum>(lane_total, lanes_up_one(lane_total));
+    const __m512i up_to_lane = combine<maximum>(two, lanes_up_two(two));
+    return combine<maximum>(x, lanes_up_one(up_to_lane));
+}
+
+marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
     if (plan.condition_count > 0 || !plan.anchored_at_line_feed) {
         count_words_one_by_one(plan, data, groups, marks);
         return;
     }
-    const auto add = [](__m512i a, __m512i b) { return _mm512_add_epi8(a, b); };
-    const auto max = [](__m512i a, __m512i b) { return _mm512_max_epu8(a, b); };
     std::size_t carried[most_class_counts] = {0, 0};  // of the word that runs on from the group before
     for (std::size_t g = 0; g < groups; ++g) {
         const __m512i bytes = load(data + 64 * g);
@@ -146,8 +159,8 @@ void count_words(const GroupPlan& plan, const char* data, std::size_t groups, Gr
             // The first word began in an earlier group: counted one by one.
             const std::size_t first_count = carried[c] + static_cast<std::size_t>(__builtin_popcountll(members & (first - 1)));
             const bool first_fits = first_count >= count.least && first_count <= count.most;
-            const __m512i up_to = running(_mm512_maskz_set1_epi8(members, 1), add);
-            const __m512i at_line_feeds = running(_mm512_maskz_mov_epi8(line_feeds, up_to), max);
+            const __m512i up_to = running<false>(_mm512_maskz_set1_epi8(members, 1));
+            const __m512i at_line_feeds = running<true>(_mm512_maskz_mov_epi8(line_feeds, up_to));
             const __m512i before = _mm512_alignr_epi8(at_line_feeds, lanes_up_one(at_line_feeds), 15);
             const __m512i in_word = _mm512_sub_epi8(up_to, before);
             const auto least = static_cast<char>(count.least < 255 ? count.least : 255);
@@ -161,9 +174,9 @@ void count_words(const GroupPlan& plan, const char* data, std::size_t groups, Gr
     }
 }
 }  // namespace avx512
-#pragma GCC pop_options
 
 #endif
+#undef marker_target
 
 }  // namespace
 
