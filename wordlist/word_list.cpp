@@ -47,7 +47,9 @@ const char* BlockReader::bytes_at(std::int64_t offset, std::size_t n) {
     if (window_ && offset >= window_offset_ && end <= window_offset_ + static_cast<std::int64_t>(window_length_))
         return window_.get() + block_margin + (offset - window_offset_);
 
-    constexpr std::int64_t window_length = 64 * 1024;
+    // The first read takes one block: most searches that start at an index position end
+    // within a few blocks.
+    const std::int64_t window_length = window_ ? 64 * 1024 : static_cast<std::int64_t>(n);
     const auto length = static_cast<std::size_t>(std::min<std::int64_t>(file_.size() - offset, window_length));
     if (length + 2 * block_margin > window_capacity_) {
         window_capacity_ = length + 2 * block_margin;
