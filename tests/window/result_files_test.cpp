@@ -268,19 +268,28 @@ void ResultFilesTest::platform_dialogs_offer_both_filters_and_add_txt() {
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        // The dialog is looked for among the windows: which window is the active modal
+        // one is not settled at once on every platform.
+        QFileDialog* dialog = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(window); d && d->isVisible()) dialog = d;
         if (!dialog) return;
-        poll->stop();
-        poll->deleteLater();
+        // Asked again at every tick until the dialog closes: a dialog that is still
+        // setting itself up may pass over the first accept.
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
         suffix = dialog->defaultSuffix();
         mode = dialog->acceptMode();
-        dialog->selectFile(QStringLiteral("naam"));
+        // Typed into the name field, as a user does: selectFile passes over a name that
+        // no file has while the dialog still reads its folder.
+        if (auto* name_field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name_field->setText(QStringLiteral("naam"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
     poll->start(10);
     const std::optional<QString> chosen = dialogs.choose_file(FileDialogPurpose::save, QStringLiteral("Opbergen van het zoekresultaat"));
+    poll->stop();
+    poll->deleteLater();
     QCOMPARE(title, QStringLiteral("Opbergen van het zoekresultaat"));
     QCOMPARE(filters, (QStringList{QStringLiteral("tekst-files (*.txt)"), QStringLiteral("alles (*.*)")}));
     QCOMPARE(suffix, QStringLiteral("txt"));
