@@ -24,10 +24,12 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code ec;
     // Tests take permissions away to provoke failures; give them back so the folder can go.
+    // Links are passed over: they lead to the shipped data, which must stay as it is.
     for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
          it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+        if (!it->is_symlink(ec))
+            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ec);
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
 }
@@ -46,6 +48,11 @@ std::string TempFolder::read(const std::string& name) const {
 
 void TempFolder::link_shipped_list(const std::string& name) const {
     std::filesystem::create_symlink(shipped_list_path(), path_ / name);
+}
+
+void TempFolder::link_shipped_tables() const {
+    for (const char* name : {word_counts_name, ij_exceptions_name})
+        std::filesystem::create_symlink(std::filesystem::path(TAALSPOOR_DATA_DIR) / name, path_ / name);
 }
 
 std::filesystem::path shipped_list_path() { return std::filesystem::path(TAALSPOOR_DATA_DIR) / standard_list_name; }
