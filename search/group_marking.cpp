@@ -35,7 +35,8 @@ std::uint64_t class_bits(Lanes bytes, const NibbleClass& c) {
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
 marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
-    count_words_one_by_one(plan, data, groups, marks);
+    if (plan.anchored_at_line_feed && !places_are_many(marks, groups)) count_words_at_places(plan, data, groups, marks);
+    else count_words_one_by_one(plan, data, groups, marks);
 }
 }  // namespace bytewise
 
@@ -61,7 +62,8 @@ marker_target inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c)
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
 marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
-    count_words_one_by_one(plan, data, groups, marks);
+    if (plan.anchored_at_line_feed && !places_are_many(marks, groups)) count_words_at_places(plan, data, groups, marks);
+    else count_words_one_by_one(plan, data, groups, marks);
 }
 }  // namespace ssse3
 
@@ -85,8 +87,10 @@ marker_target inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c)
 }
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
+
 marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
-    count_words_one_by_one(plan, data, groups, marks);
+    if (plan.anchored_at_line_feed && !places_are_many(marks, groups)) count_words_at_places(plan, data, groups, marks);
+    else count_words_one_by_one(plan, data, groups, marks);
 }
 }  // namespace avx2
 
@@ -113,9 +117,9 @@ marker_target inline std::uint64_t class_bits(Lanes bytes, const NibbleClass& c)
 void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks);
 #include "search/group_marking_body.inc"
 
-// The counts of all words of a group at once, when every word holds a place (the
-// filter counts only): each byte gets the count of the class up to it, and each line
-// feed the count at the line feed before it, so that a word's count is a difference.
+// The counts of all words of a group at once, when most words hold a place: each byte
+// gets the count of the class up to it, and each line feed the count at the line feed
+// before it, so that a word's count is a difference.
 
 // Lane k gets lane k - 1 of v, lane 0 zero.
 marker_target inline __m512i lanes_up_one(__m512i v) { return _mm512_maskz_shuffle_i64x2(0xFC, v, v, 0x90); }
@@ -141,15 +145,19 @@ marker_target inline __m512i running(__m512i x) {
 }
 
 marker_target void count_words(const GroupPlan& plan, const char* data, std::size_t groups, GroupMarks* marks) {
-    if (plan.condition_count > 0 || !plan.anchored_at_line_feed) {
+    if (!plan.anchored_at_line_feed) {
         count_words_one_by_one(plan, data, groups, marks);
+        return;
+    }
+    if (!places_are_many(marks, groups)) {
+        count_words_at_places(plan, data, groups, marks);
         return;
     }
     std::size_t carried[most_class_counts] = {0, 0};  // of the word that runs on from the group before
     for (std::size_t g = 0; g < groups; ++g) {
         const __m512i bytes = load(data + 64 * g);
         const std::uint64_t line_feeds = marks[g].line_feeds;
-        std::uint64_t fits = line_feeds;
+        std::uint64_t fits = marks[g].places;
         const std::uint64_t first = line_feeds & (~line_feeds + 1);
         const std::uint64_t after_last =
             line_feeds ? (~std::uint64_t{0} << (63 - __builtin_clzll(line_feeds))) << 1 : ~std::uint64_t{0};
