@@ -7,7 +7,7 @@
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 zoek="$(cd "${1:-$repo/build-release}" && pwd)/taalspoor-zoek"
-cd "$repo/data"
+cd "$repo/data"  # the list, the commonness table and the IJ exceptions, as in a working folder
 csv=$(mktemp)
 trap 'rm -f "$csv"' EXIT
 pair() {  # taalspoor-zoek arguments, rg arguments
@@ -22,3 +22,7 @@ pair "--modus 1 .a.e." "-c ^.a.e.\$"
 pair "--alles --modus 3 heid" "-c heid\$"
 pair "--alles --modus 5 eur" "-c eur"
 pair "--alles --modus 11 --lengte 6" "--no-unicode -c ^.{6}\$"
+# The puzzle pattern beside the nearest regular expression.
+pair "--patroon k*t" "-c ^k.*t\$"
+pair "--patroon *heid" "-c heid\$"
+pair "--patroon @#@#@#" "-i -c ^([aeiouy][b-df-hj-np-tv-xz]){3}\$"

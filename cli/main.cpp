@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/file_failure.h"
 #include "cli/options.h"
+#include "cli/pattern_command.h"
 #include "search/front_end.h"
 #include "search/search_driver.h"
 #include "search/search_state.h"
@@ -18,6 +20,7 @@
 namespace {
 
 using namespace taalspoor;
+using taalspoor::cli::report_file_failure;
 
 class PageSink final : public ResultSink {
 public:
@@ -65,21 +68,6 @@ void print_page(const PageSink& sink, bool latin1_output) {
     std::fflush(stdout);
 }
 
-// Prints a file failure. When the word list itself is not in the current folder, the
-// likely cause is a start in the wrong folder: the message says which folder was
-// searched and how the usual one is prepared.
-int report_file_error(const FileError& e, const std::string& list_file_name) {
-    std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
-    std::error_code ec;
-    if (std::filesystem::exists(list_file_name, ec)) return 3;
-    const std::filesystem::path folder = std::filesystem::current_path(ec);
-    std::cerr << "taalspoor-zoek: de woordenlijst <" << list_file_name << "> staat niet in de huidige map "
-              << folder.string() << "; taalspoor-zoek zoekt in de map waarin het gestart wordt.\n"
-              << "taalspoor-zoek: 'taalspoor-start --alleen-map' maakt de map ~/Taalspoor (of $TAALSPOOR_MAP) "
-                 "klaar met de woordenlijst; start taalspoor-zoek daar.\n";
-    return 3;
-}
-
 int refuse(const std::string& text) {
     std::cerr << latin1_to_utf8(text) << '\n';
     return 1;
@@ -95,7 +83,7 @@ int use_y_list(SearchState& state, EventPump& events) {
         try {
             build_y_list(".", [] { return false; }, events);
         } catch (const FileError& e) {
-            return report_file_error(e, state.list_file_name);
+            return report_file_failure(e, state.list_file_name);
         }
         std::filesystem::remove(y_intermediate_name, ignored);
     }
@@ -119,6 +107,7 @@ int main(int argc, char** argv) {
         std::cout << cli::usage_text;
         return 0;
     }
+    if (options->search == cli::Search::pattern) return cli::run_pattern_command(*options);
     const auto mode = static_cast<Mode>(options->mode);
     if (mode == Mode::word_length) {
         // The window asks for the length in a box; here --lengte answers it, and a refused
@@ -151,7 +140,7 @@ int main(int argc, char** argv) {
             run_dispatch(ctx, dispatch);
         } catch (const FileError& e) {
             print_page(page, options->latin1_output);
-            return report_file_error(e, state.list_file_name);
+            return report_file_failure(e, state.list_file_name);
         }
         print_page(page, options->latin1_output);
         if (page.lines.empty() && dialogs.messages_shown > messages_before) return 1;  // refused query

@@ -1,22 +1,38 @@
 #pragma once
-// The command line of taalspoor-zoek:
-//   taalspoor-zoek [--modus N] [--hoofdletters] [--y-lijst] [--lengte N] [--alles] [--latin1] [ZOEKSTRING]
+// The command line of taalspoor-zoek: one of the eleven modes, as the window runs them,
+// or the puzzle pattern beside them.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace taalspoor::cli {
 
+enum class Search {
+    mode,     // [--modus N] ZOEKSTRING
+    pattern,  // --patroon PATROON
+};
+
 struct Options {
+    Search search = Search::mode;
     int mode = 1;
     bool case_sensitive = false;
     bool y_list = false;
-    std::optional<int> word_length;
+    std::optional<int> word_length;  // --lengte N
     bool all_pages = false;
     bool latin1_output = false;
     std::string query_utf8;
     bool help = false;
+
+    // The searches beside the modes.
+    bool ij_one_square = false;
+    std::optional<std::size_t> shortest, longest;  // --lengte N or M-N, in squares
+    std::string with_utf8, without_utf8;           // --met, --zonder
+    bool most_common_first = false;                // --gangbaar
+    std::uint32_t threshold = 0;                   // --drempel
+    bool show_counts = false;                      // --tellingen
+    std::optional<std::size_t> most_shown;         // --max
 };
 
 // nullopt, with the reason in `error`, for a command line that is not understood.

@@ -21,8 +21,10 @@ set(TAALSPOOR_HOMEPAGE ${CMAKE_MATCH_1})
 install(TARGETS taalspoor-zoek RUNTIME DESTINATION bin)
 install(PROGRAMS ${TAALSPOOR_DESKTOP_DIR}/taalspoor-start DESTINATION bin)
 install(FILES ${TAALSPOOR_DATA_DIR}/nlwrdiso.v3 ${TAALSPOOR_DATA_DIR}/taalhelp16.txt ${TAALSPOOR_DATA_DIR}/lumman.wav
+              ${TAALSPOOR_DATA_DIR}/tellingen.txt ${TAALSPOOR_DATA_DIR}/ij-uitzonderingen.txt
         DESTINATION share/taalspoor)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${TAALSPOOR_DATA_DIR}/LICENSE-woordenlijst.txt
+              ${TAALSPOOR_DATA_DIR}/LICENSE-tellingen.txt
         DESTINATION share/doc/taalspoor)
 
 if(TARGET taalspoor)

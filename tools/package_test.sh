@@ -125,7 +125,7 @@ mkdir -p "$home" "$work/runtime"
 chmod 700 "$work/runtime"
 # The real home and /tmp stay untouched: caches and runtime files go into the test folder.
 as_user=(env -u TAALSPOOR_MAP HOME="$home" XDG_RUNTIME_DIR="$work/runtime")
-data_files=(nlwrdiso.v3 taalhelp16.txt lumman.wav)
+data_files=(nlwrdiso.v3 taalhelp16.txt lumman.wav tellingen.txt ij-uitzonderingen.txt)
 expect_installed_copies() {
   for f in "${data_files[@]}"; do
     cmp -s "/usr/share/taalspoor/$f" "$1/$f" || fail "$1/$f is not the installed $f"
@@ -145,6 +145,9 @@ expect_installed_copies "$map"
 say "taalspoor-zoek k.t in the prepared folder"
 (cd "$map" && /usr/bin/taalspoor-zoek k.t >"$work/k.t.out") || fail "taalspoor-zoek k.t exited with $?"
 grep -qx kat "$work/k.t.out" || fail "taalspoor-zoek k.t did not find kat"
+(cd "$map" && /usr/bin/taalspoor-zoek --patroon 'b?enk*' --ij --gangbaar --tellingen >"$work/pattern.out") ||
+  fail "taalspoor-zoek --patroon exited with $?"
+grep -q $'^bijenkorf\t[1-9]' "$work/pattern.out" || fail "taalspoor-zoek --patroon b?enk* --ij did not rank bijenkorf"
 
 # A changed file and the own list stay exactly as they are; only what is missing comes back.
 printf 'eigen handleiding\r\n' >"$map/taalhelp16.txt"

@@ -58,9 +58,13 @@ std::set<std::string> found_by_command_line(const TempFolder& folder, const Exam
     return found;
 }
 
-TEST(Manual, EveryModeHasWorkedExamplesThatGiveWhatTheyPromise) {
+std::string manual_text() {
     std::ifstream in(std::filesystem::path(TAALSPOOR_DATA_DIR) / "taalhelp16.txt", std::ios::binary);
-    const std::string manual((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Manual, EveryModeHasWorkedExamplesThatGiveWhatTheyPromise) {
+    const std::string manual = manual_text();
     ASSERT_FALSE(manual.empty());
     EXPECT_NE(manual.find("\xE9\xE9n"), std::string::npos) << "the manual is ISO 8859-1, not UTF-8";
     const std::string as_utf8 = latin1_to_utf8(manual);
@@ -76,6 +80,36 @@ TEST(Manual, EveryModeHasWorkedExamplesThatGiveWhatTheyPromise) {
             EXPECT_TRUE(found.count(w)) << "mode " << e.mode << ", " << e.query << ": " << w << " is not found";
     }
     for (int mode = 1; mode <= 11; ++mode) EXPECT_GE(per_mode[mode], 2) << "mode " << mode;
+}
+
+// The searches beside the modes are taught by whole command lines,
+//     taalspoor-zoek --patroon 'k.1.1'   ->  kanon, kebab, ...
+// each of which must print the promised words (first on their lines).
+TEST(Manual, CommandLineExamplesGiveWhatTheyPromise) {
+    const std::regex example(R"(^\s+taalspoor-zoek\s+(--(patroon|uit|anagrammen)\s.*?)\s+->\s+(.*?)\s*$)");
+    TempFolder folder;
+    folder.link_shipped_list();
+    folder.link_shipped_tables();
+    std::map<std::string, int> per_search;
+    std::istringstream lines(latin1_to_utf8(manual_text()));
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::smatch m;
+        if (!std::regex_match(line, m, example)) continue;
+        ++per_search[m[2]];
+        const std::string command = "cd '" + folder.path().string() + "' && " + TAALSPOOR_CLI + " " + m[1].str() + " > out.txt";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::set<std::string> found;
+        std::istringstream out(folder.read("out.txt"));
+        for (std::string printed; std::getline(out, printed);) found.insert(printed.substr(0, printed.find('\t')));
+        std::istringstream words(m[3].str());
+        for (std::string w; std::getline(words, w, ',');) {
+            w.erase(0, w.find_first_not_of(' '));
+            if (w == "...") continue;
+            EXPECT_TRUE(found.count(w)) << m[1] << ": " << w << " is not found";
+        }
+    }
+    EXPECT_GE(per_search["patroon"], 3);
 }
 
 }  // namespace

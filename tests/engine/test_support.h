@@ -80,6 +80,8 @@ public:
     std::string read(const std::string& name) const;
     // Makes the shipped word list available under `name` without copying it.
     void link_shipped_list(const std::string& name = standard_list_name) const;
+    // The commonness table and the IJ exceptions that the searches beside the modes read.
+    void link_shipped_tables() const;
 
 private:
     std::filesystem::path path_;

@@ -1,0 +1,17 @@
+#pragma once
+// How taalspoor-zoek prints the words of the searches beside the modes: one a line,
+// UTF-8 unless --latin1, the leftover letters and the count after tabs when there are
+// any or they are asked for, at most --max lines with a note on stderr of how many more
+// there were.
+
+#include <cstdio>
+#include <vector>
+
+#include "cli/options.h"
+#include "search/found_words.h"
+
+namespace taalspoor::cli {
+
+void print_found_words(const std::vector<FoundWord>& words, const Options& options, bool with_leftovers);
+
+}  // namespace taalspoor::cli

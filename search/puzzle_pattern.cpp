@@ -1,0 +1,309 @@
+#include "search/puzzle_pattern.h"
+
+#include <algorithm>
+
+namespace taalspoor {
+
+std::string PatternError::message() const {
+    if (place == 0) return "Fout in het patroon: " + what;
+    return "Fout in het patroon op plaats " + std::to_string(place) + ": " + what;
+}
+
+namespace {
+
+using SquareSet = std::bitset<square_kinds>;
+
+bool passed_over(char c) { return c == ' ' || c == '-' || c == '\''; }
+
+std::string quoted(char c) { return std::string("\"") + c + "\""; }
+
+// What the sets of the pattern are made of, for the rules of one search.
+struct SquareSets {
+    SquareSet letters, vowels, consonants;
+
+    explicit SquareSets(const SquareRules& rules) {
+        for (unsigned b = 0; b < 256; ++b) {
+            const auto byte = static_cast<unsigned char>(b);
+            if (!is_letter(byte)) continue;
+            const Square s = rules.of_letter(byte);
+            letters.set(s);
+            (is_vowel_square(s) ? vowels : consonants).set(s);
+        }
+        if (rules.ij_one_square) {
+            for (const Square s : {ij_square, ij_square_capitals, ij_square_capital_i})
+                if (s == ij_square || rules.exact) {
+                    letters.set(s);
+                    vowels.set(s);
+                }
+        }
+    }
+};
+
+class Parser {
+public:
+    Parser(std::string_view pattern, const SquareRules& rules) : p_(pattern), rules_(rules), sets_(rules) {}
+
+    std::optional<PatternError> parse(std::vector<PuzzlePattern::Element>& out) {
+        using Element = PuzzlePattern::Element;
+        for (at_ = 0; at_ < p_.size(); ++at_) {
+            const char c = p_[at_];
+            Element e;
+            if (passed_over(c)) continue;
+            if (c == '*') {
+                if (!out.empty() && out.back().kind == Element::Kind::run) continue;
+                e.kind = Element::Kind::run;
+            } else if (c == '.' || c == '?') {
+                e.allowed = sets_.letters;
+            } else if (c == '@') {
+                e.allowed = sets_.vowels;
+            } else if (c == '#') {
+                e.allowed = sets_.consonants;
+            } else if (c >= '1' && c <= '9') {
+                e.kind = Element::Kind::variable;
+                e.variable = c - '1';
+            } else if (c == '0') {
+                return error("0 staat voor geen letter; een letter die terugkomt krijgt een cijfer van 1 tot 9");
+            } else if (c == '[') {
+                if (auto failed = parse_set(e.allowed)) return failed;
+            } else if (c == ']') {
+                return error("deze ] sluit geen [ af");
+            } else if (const auto square = letter_square()) {
+                e.allowed.set(*square);
+            } else {
+                return error("het teken " + quoted(c) + " kan niet in een patroon staan");
+            }
+            out.push_back(e);
+        }
+        if (out.empty()) return PatternError{0, "het patroon is leeg"};
+        return std::nullopt;
+    }
+
+private:
+    PatternError error(std::string what) const { return PatternError{at_ + 1, std::move(what)}; }
+
+    // The letter at at_ as a square, taking "ij" as one when the rules say so; nullopt
+    // when it is no letter.
+    std::optional<Square> letter_square() {
+        const auto b = static_cast<unsigned char>(p_[at_]);
+        if (!is_letter(b)) return std::nullopt;
+        if ((b == 'i' || b == 'I') && rules_.ij_at(p_, at_)) {
+            const char j = p_[++at_];
+            return !rules_.exact || b == 'i' ? ij_square : j == 'J' ? ij_square_capitals : ij_square_capital_i;
+        }
+        return rules_.of_letter(b);
+    }
+
+    std::optional<PatternError> parse_set(SquareSet& allowed) {
+        const std::size_t open = at_;
+        ++at_;
+        const bool negated = at_ < p_.size() && (p_[at_] == '^' || p_[at_] == '!');
+        if (negated) ++at_;
+        SquareSet chosen;
+        for (; at_ < p_.size() && p_[at_] != ']'; ++at_) {
+            const char c = p_[at_];
+            if (passed_over(c) && c != '-') continue;
+            if (c >= '0' && c <= '9') return error("een cijfer staat voor een letter van het woord en kan niet tussen [ en ] staan");
+            if (c == '-') {
+                if (chosen.none()) return error("een reeks als a-f heeft een letter voor de -");
+                continue;
+            }
+            const std::size_t letter_at = at_;
+            const auto first = letter_square();
+            if (!first) return error("het teken " + quoted(c) + " kan niet tussen [ en ] staan");
+            if (at_ + 2 < p_.size() && p_[at_ + 1] == '-' && p_[at_ + 2] != ']') {
+                at_ += 2;
+                const auto b = static_cast<unsigned char>(p_[at_]);
+                if (!is_letter(b)) return error("een reeks als a-f eindigt op een letter");
+                const Square from = rules_.of_letter(static_cast<unsigned char>(p_[letter_at])), to = rules_.of_letter(b);
+                if (*first >= ij_square || to < from) return error("de reeks loopt achteruit of bevat de ij");
+                for (unsigned x = 0; x < 256; ++x) {
+                    const auto byte = static_cast<unsigned char>(x);
+                    const Square s = rules_.of_letter(byte);
+                    if (is_letter(byte) && s >= from && s <= to) chosen.set(s);
+                }
+            } else {
+                chosen.set(*first);
+            }
+        }
+        if (at_ >= p_.size()) {
+            at_ = open;
+            return error("de [ wordt niet gesloten met ]");
+        }
+        if (chosen.none()) return error("tussen [ en ] staat geen letter");
+        allowed = negated ? sets_.letters & ~chosen : chosen;
+        if (allowed.none()) return error("tussen [ en ] blijft geen letter over");
+        return std::nullopt;
+    }
+
+    std::string_view p_;
+    const SquareRules& rules_;
+    SquareSets sets_;
+    std::size_t at_ = 0;
+};
+
+// The squares of letters as --met and --zonder give them: letters only, "ij" as one
+// square when the rules say so.
+std::vector<Square> letter_squares(std::string_view letters, const SquareRules& rules) {
+    std::vector<Square> squares;
+    word_squares(letters, rules, squares);
+    return squares;
+}
+
+}  // namespace
+
+std::variant<PatternError, PuzzlePattern> PuzzlePattern::compile(const PuzzleQuery& query) {
+    PuzzlePattern pattern;
+    pattern.query_ = query;
+    Parser parser(query.pattern, query.rules);
+    if (auto failed = parser.parse(pattern.elements_)) return *failed;
+
+    std::size_t fixed = 0;
+    bool runs = false;
+    for (const Element& e : pattern.elements_) {
+        runs = runs || e.kind == Element::Kind::run;
+        fixed += e.kind != Element::Kind::run;
+        pattern.has_variables_ = pattern.has_variables_ || e.kind == Element::Kind::variable;
+    }
+    pattern.squares_ = {std::max(fixed, query.length.least), std::min(runs ? query.length.most : fixed, query.length.most)};
+    // The pattern alone holds a word to `fixed` squares, or to at least that many.
+    pattern.length_narrowed_ = pattern.squares_.least > fixed || (runs && pattern.squares_.most != SquareCount{}.most);
+    const std::size_t m = pattern.elements_.size();
+    pattern.fixed_from_.assign(m + 1, 0);
+    pattern.binds_from_.assign(m + 1, false);
+    std::array<bool, 9> seen{};
+    std::vector<bool> binds_here(m, false);
+    for (std::size_t e = 0; e < m; ++e) {
+        const Element& element = pattern.elements_[e];
+        if (element.kind != Element::Kind::variable) continue;
+        binds_here[e] = !seen[static_cast<std::size_t>(element.variable)];
+        seen[static_cast<std::size_t>(element.variable)] = true;
+    }
+    for (std::size_t e = m; e-- > 0;) {
+        pattern.fixed_from_[e] = pattern.fixed_from_[e + 1] + (pattern.elements_[e].kind != Element::Kind::run);
+        pattern.binds_from_[e] = pattern.binds_from_[e + 1] || binds_here[e];
+    }
+
+    std::array<std::size_t, square_kinds> with{};
+    for (const Square s : letter_squares(query.with_letters, query.rules)) ++with[s];
+    for (const Square s : letter_squares(query.without_letters, query.rules)) pattern.forbidden_.set(s);
+    for (std::size_t s = 0; s < square_kinds; ++s)
+        if (with[s] > 0) pattern.required_.emplace_back(static_cast<Square>(s), with[s]);
+    pattern.walks_bytes_ = !pattern.has_variables_ && pattern.required_.empty() && pattern.forbidden_.none();
+    return pattern;
+}
+
+std::size_t PuzzlePattern::squares_of(std::string_view word) const {
+    std::size_t squares = 0, at = 0;
+    for (Square square; query_.rules.next_square(word, at, square);) ++squares;
+    return squares;
+}
+
+// The wildcard walk over the word's bytes themselves, square by square: no copy of the
+// word, for the patterns that need nothing but the walk.
+bool PuzzlePattern::walks_through(std::string_view word) const {
+    constexpr auto none = static_cast<std::size_t>(-1);
+    const SquareRules& rules = query_.rules;
+    const std::size_t m = elements_.size();
+    std::size_t e = 0, at = 0, run = none, run_at = 0;
+    for (;;) {
+        std::size_t next = at;
+        Square s;
+        if (!rules.next_square(word, next, s)) break;
+        if (e < m && elements_[e].kind == Element::Kind::run) {
+            run = e++;
+            run_at = at;
+        } else if (e < m && elements_[e].allowed[s]) {
+            ++e;
+            at = next;
+        } else if (run != none) {
+            e = run + 1;
+            rules.next_square(word, run_at, s);  // the run takes one square more
+            at = run_at;
+        } else {
+            return false;
+        }
+    }
+    while (e < m && elements_[e].kind == Element::Kind::run) ++e;
+    return e == m;
+}
+
+bool PuzzlePattern::matches(std::string_view word) const {
+    if (walks_bytes_) {
+        if (length_narrowed_) {
+            const std::size_t squares = squares_of(word);
+            if (squares < squares_.least || squares > squares_.most) return false;
+        }
+        return walks_through(word);
+    }
+    word_squares(word, query_.rules, word_);
+    if (word_.size() < squares_.least || word_.size() > squares_.most) return false;
+    if (forbidden_.any())
+        for (const Square s : word_)
+            if (forbidden_[s]) return false;
+    for (const auto& [square, times] : required_)
+        if (static_cast<std::size_t>(std::count(word_.begin(), word_.end(), square)) < times) return false;
+    return matches_squares();
+}
+
+bool PuzzlePattern::matches_squares() const {
+    if (!has_variables_) return walk_from(0, 0);
+    is_bound_.fill(false);
+    return match_from(0, 0);
+}
+
+bool PuzzlePattern::fits(const Element& element, Square s) const {
+    return element.kind == Element::Kind::one ? element.allowed[s] : bound_[static_cast<std::size_t>(element.variable)] == s;
+}
+
+// From element e and square `at` on, where every variable left is bound, the classic
+// wildcard walk: on a mismatch, the last run takes one square more. Linear in the word.
+bool PuzzlePattern::walk_from(std::size_t e, std::size_t at) const {
+    constexpr auto none = static_cast<std::size_t>(-1);
+    std::size_t run = none, run_at = 0;
+    const std::size_t m = elements_.size(), n = word_.size();
+    while (at < n) {
+        if (e < m && elements_[e].kind == Element::Kind::run) {
+            run = e++;
+            run_at = at;
+        } else if (e < m && fits(elements_[e], word_[at])) {
+            ++e;
+            ++at;
+        } else if (run != none) {
+            e = run + 1;
+            at = ++run_at;
+        } else {
+            return false;
+        }
+    }
+    while (e < m && elements_[e].kind == Element::Kind::run) ++e;
+    return e == m;
+}
+
+// Tries every way while variables are still to be bound; a variable binds one square,
+// so once none is left to bind the walk finishes the word. The work is bounded: a
+// pattern with many runs between new variables can ask more than any search may take.
+bool PuzzlePattern::match_from(std::size_t e, std::size_t at) const {
+    const std::size_t n = word_.size();
+    if (++work_done_ > most_work) too_hard_ = true;
+    if (too_hard_ || n - at < fixed_from_[e]) return false;
+    if (!binds_from_[e]) return walk_from(e, at);
+    const Element& element = elements_[e];
+    if (element.kind == Element::Kind::run) {
+        for (std::size_t next = at; next + fixed_from_[e + 1] <= n; ++next)
+            if (match_from(e + 1, next)) return true;
+        return false;
+    }
+    const Square s = word_[at];
+    if (element.kind == Element::Kind::one) return element.allowed[s] && match_from(e + 1, at + 1);
+    const auto v = static_cast<std::size_t>(element.variable);
+    if (is_bound_[v]) return bound_[v] == s && match_from(e + 1, at + 1);
+    for (std::size_t other = 0; other < bound_.size(); ++other)
+        if (is_bound_[other] && bound_[other] == s) return false;  // different digits, different letters
+    is_bound_[v] = true;
+    bound_[v] = s;
+    const bool matched = match_from(e + 1, at + 1);
+    is_bound_[v] = false;
+    return matched;
+}
+
+}  // namespace taalspoor
