@@ -50,9 +50,7 @@ std::string utf8_to_latin1_lossy(std::string_view utf8) {
     return out;
 }
 
-std::string latin1_to_utf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size() + latin1.size() / 8);
+void append_utf8(std::string& out, std::string_view latin1) {
     for (char ch : latin1) {
         const auto c = static_cast<unsigned char>(ch);
         if (c < 0x80) {
@@ -62,6 +60,12 @@ std::string latin1_to_utf8(std::string_view latin1) {
             out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
         }
     }
+}
+
+std::string latin1_to_utf8(std::string_view latin1) {
+    std::string out;
+    out.reserve(latin1.size() + latin1.size() / 8);
+    append_utf8(out, latin1);
     return out;
 }
 

@@ -17,5 +17,7 @@ std::optional<std::string> utf8_to_latin1(std::string_view utf8);
 // Every character outside ISO 8859-1 (and every malformed sequence) becomes foreign_character.
 std::string utf8_to_latin1_lossy(std::string_view utf8);
 std::string latin1_to_utf8(std::string_view latin1);
+// The same, appended to `out`.
+void append_utf8(std::string& out, std::string_view latin1);
 
 }  // namespace taalspoor

@@ -10,10 +10,16 @@ namespace taalspoor::cli {
 void print_found_words(const std::vector<FoundWord>& words, const Options& options, bool with_leftovers) {
     const std::size_t shown = std::min(words.size(), options.most_shown.value_or(words.size()));
     std::string out;
-    const auto text = [&](const std::string& latin1) { return options.latin1_output ? latin1 : latin1_to_utf8(latin1); };
+    const auto add = [&](std::string_view latin1) {
+        if (options.latin1_output) out.append(latin1);
+        else append_utf8(out, latin1);
+    };
     for (std::size_t i = 0; i < shown; ++i) {
-        out += text(words[i].word);
-        if (with_leftovers) out += '\t' + text(words[i].leftover);
+        add(words[i].word);
+        if (with_leftovers) {
+            out += '\t';
+            add(words[i].leftover);
+        }
         if (options.show_counts) out += '\t' + std::to_string(words[i].count);
         out += '\n';
     }

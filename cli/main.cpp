@@ -22,13 +22,24 @@ namespace {
 using namespace taalspoor;
 using taalspoor::cli::report_file_failure;
 
+// The page as it will be printed, each line in the output's encoding as it comes.
 class PageSink final : public ResultSink {
 public:
-    void append_line(std::string_view line) override { lines.emplace_back(line); }
+    explicit PageSink(bool latin1_output) : latin1_output_(latin1_output) {}
+    void append_line(std::string_view line) override {
+        if (latin1_output_) text.append(line);
+        else append_utf8(text, line);
+        text += '\n';
+        ++lines;
+    }
     void page_full() override { full = true; }
 
-    std::vector<std::string> lines;
+    std::string text;
+    std::size_t lines = 0;
     bool full = false;
+
+private:
+    bool latin1_output_;
 };
 
 class TerminalDialogs final : public UserDialogs {
@@ -58,13 +69,8 @@ private:
     bool length_given_ = false;
 };
 
-void print_page(const PageSink& sink, bool latin1_output) {
-    std::string out;
-    for (const std::string& line : sink.lines) {
-        out += latin1_output ? line : latin1_to_utf8(line);
-        out += '\n';
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+void print_page(const PageSink& page) {
+    std::fwrite(page.text.data(), 1, page.text.size(), stdout);
     std::fflush(stdout);
 }
 
@@ -131,7 +137,7 @@ int main(int argc, char** argv) {
     if (options->y_list)
         if (const int failed = use_y_list(state, events)) return failed;
     for (;;) {
-        PageSink page;
+        PageSink page(options->latin1_output);
         SearchContext ctx{state, page, dialogs, events, "."};
         const Dispatch dispatch = plan_dispatch(state, current_query);
         if (dispatch == Dispatch::nothing_to_search) return refuse(no_query_message);
@@ -139,11 +145,11 @@ int main(int argc, char** argv) {
         try {
             run_dispatch(ctx, dispatch);
         } catch (const FileError& e) {
-            print_page(page, options->latin1_output);
+            print_page(page);
             return report_file_failure(e, state.list_file_name);
         }
-        print_page(page, options->latin1_output);
-        if (page.lines.empty() && dialogs.messages_shown > messages_before) return 1;  // refused query
+        print_page(page);
+        if (page.lines == 0 && dialogs.messages_shown > messages_before) return 1;  // refused query
         if (!page.full) return 0;
         if (!options->all_pages) {
             std::cerr << "taalspoor-zoek: er volgen meer woorden; --alles toont alle pagina's\n";

@@ -48,25 +48,39 @@ inline std::uint64_t bits_from(unsigned from) { return from >= 64 ? 0 : ~std::ui
 
 // Gives each word of the block that the filter lets through to on_word(word, at), in
 // order, until on_word returns false. A word is let through when one of its places, its
-// line feed included, is among the filter's places, and its counts fit.
+// line feed included, is among the filter's places, and its counts fit. Most groups hold
+// no place and cost one test; a word's beginning is looked for only once it is let
+// through.
 template <class OnWord>
 void for_each_filtered_word(const ListBlock& block, const WordFilter& filter, OnWord&& on_word) {
     const char* data = block.data;
     const std::size_t length = static_cast<std::size_t>(block.last) + 1;
+    const std::size_t groups = (length + 63) / 64;
     GroupMarks marks[(block_size + 63) / 64 + 1];
     filter.mark(data, length, marks);
 
+    // Where the word that holds byte `at` of group g begins: after the last line feed
+    // before it.
+    auto start_of = [&](std::size_t g, unsigned at) -> std::size_t {
+        const std::uint64_t before = marks[g].line_feeds & ~bits_from(at);
+        if (before) return 64 * g + 64 - static_cast<unsigned>(__builtin_clzll(before));
+        while (g-- > 0)
+            if (marks[g].line_feeds) return 64 * g + 64 - static_cast<unsigned>(__builtin_clzll(marks[g].line_feeds));
+        return 0;
+    };
     auto give = [&](std::size_t start, std::size_t end) {
         return end == start || on_word(std::string_view(data + start, end - start), start);
     };
-    std::size_t word_start = 0;
+    std::size_t pending_start = 0;
     bool pending = false;  // the word that runs on into the next group has a place
-    for (std::size_t base = 0; base < length; base += 64) {
-        const std::uint64_t line_feeds = marks[base / 64].line_feeds;
-        std::uint64_t places = marks[base / 64].places;
+    for (std::size_t g = 0; g < groups; ++g) {
+        std::uint64_t places = marks[g].places;
+        if (!pending && places == 0) continue;
+        const std::uint64_t line_feeds = marks[g].line_feeds;
+        const std::size_t base = 64 * g;
         if (pending && line_feeds != 0) {
             const unsigned end = static_cast<unsigned>(__builtin_ctzll(line_feeds));
-            if (!give(word_start, base + end)) return;
+            if (!give(pending_start, base + end)) return;
             places &= bits_from(end + 1);
             pending = false;
         }
@@ -74,17 +88,14 @@ void for_each_filtered_word(const ListBlock& block, const WordFilter& filter, On
             const unsigned at = static_cast<unsigned>(__builtin_ctzll(places));
             const std::uint64_t ends_after = line_feeds & bits_from(at);
             if (ends_after == 0) {
+                pending_start = start_of(g, at);
                 pending = true;
                 break;
             }
             const unsigned end = static_cast<unsigned>(__builtin_ctzll(ends_after));
-            const std::uint64_t ends_before = line_feeds & ~bits_from(at);
-            const std::size_t start =
-                ends_before ? base + 64 - static_cast<unsigned>(__builtin_clzll(ends_before)) : word_start;
-            if (!give(start, base + end)) return;
+            if (!give(start_of(g, at), base + end)) return;
             places &= bits_from(end + 1);
         }
-        if (line_feeds != 0) word_start = base + 64 - static_cast<unsigned>(__builtin_clzll(line_feeds));
     }
 }
 
