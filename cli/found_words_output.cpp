@@ -30,4 +30,24 @@ void print_found_words(const std::vector<FoundWord>& words, const Options& optio
                   << " toont ze allemaal\n";
 }
 
+void print_anagram_sets(const AnagramOutcome& outcome, const Options& options) {
+    std::string out;
+    for (const AnagramSet& set : outcome.sets) {
+        for (std::size_t k = 0; k < set.words.size(); ++k) {
+            if (k > 0) out += ' ';
+            if (options.latin1_output) out += set.words[k];
+            else append_utf8(out, set.words[k]);
+        }
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+    if (outcome.cut_short)
+        std::cerr << "taalspoor-zoek: het zoeken is na " << AnagramSearch::most_work
+                  << " stappen afgebroken; dit zijn de beste combinaties die tot dan gevonden waren\n";
+    if (outcome.sets.size() < outcome.sets_in_all || outcome.cut_short)
+        std::cerr << "taalspoor-zoek: " << outcome.sets.size() << " van " << (outcome.cut_short ? "minstens " : "")
+                  << outcome.sets_in_all << " combinaties getoond\n";
+}
+
 }  // namespace taalspoor::cli

@@ -9,7 +9,7 @@
 
 #include "cli/file_failure.h"
 #include "cli/options.h"
-#include "cli/pattern_command.h"
+#include "cli/beside_the_modes.h"
 #include "search/front_end.h"
 #include "search/search_driver.h"
 #include "search/search_state.h"
@@ -114,6 +114,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->search == cli::Search::pattern) return cli::run_pattern_command(*options);
+    if (options->search == cli::Search::rack) return cli::run_rack_command(*options);
+    if (options->search == cli::Search::anagrams) return cli::run_anagram_command(*options);
     const auto mode = static_cast<Mode>(options->mode);
     if (mode == Mode::word_length) {
         // The window asks for the length in a box; here --lengte answers it, and a refused

@@ -10,13 +10,17 @@ const char* const usage_text =
     "gebruik: taalspoor-zoek [--modus N] [--hoofdletters] [--y-lijst] [--lengte N] [--alles] [--latin1] [ZOEKSTRING]\n"
     "         taalspoor-zoek --patroon PATROON [--ij] [--hoofdletters] [--lengte N|M-N] [--met LETTERS]\n"
     "                        [--zonder LETTERS] [--gangbaar] [--drempel N] [--tellingen] [--max N] [--latin1]\n"
+    "         taalspoor-zoek --uit LETTERS [--ij] [--hoofdletters] [--lengte N|M-N] [--gangbaar] [--drempel N]\n"
+    "                        [--tellingen] [--max N] [--latin1]\n"
+    "         taalspoor-zoek --anagrammen LETTERS [--woorden N] [--met WOORD] [--min-lengte N] [--ij]\n"
+    "                        [--hoofdletters] [--drempel N] [--max N] [--latin1]\n"
     "\n"
     "Zoekt in nlwrdiso.v3 en Mijnlijst.txt in de huidige map.\n"
     "  --modus N        zoekwijze 1 tot 11 (standaard 1: woord met onbekende letters)\n"
     "  --hoofdletters   hoofdlettergevoelig zoeken\n"
     "  --y-lijst        zoeken in \"nlwrdiso y-versie.v3\" (ij geschreven als y)\n"
-    "  --lengte N       woordlengte voor zoekwijze 11 (2 tot 50); bij --patroon het aantal\n"
-    "                   hokjes, N of M-N\n"
+    "  --lengte N       woordlengte voor zoekwijze 11 (2 tot 50); bij --patroon en --uit het\n"
+    "                   aantal hokjes, N of M-N\n"
     "  --alles          alle pagina's, niet alleen de eerste\n"
     "  --latin1         uitvoer in ISO 8859-1 in plaats van UTF-8\n"
     "\n"
@@ -29,9 +33,33 @@ const char* const usage_text =
     "  --gangbaar       gangbaarste woorden eerst\n"
     "  --drempel N      alleen woorden die minstens N keer geteld zijn\n"
     "  --tellingen      toon achter elk woord hoe vaak het geteld is\n"
-    "  --max N          toon hoogstens N woorden\n";
+    "  --max N          toon hoogstens N woorden (bij --anagrammen: combinaties, standaard\n"
+    "                   10000, hoogstens 1000000)\n"
+    "\n"
+    "--uit LETTERS: alle woorden die met deze letters te leggen zijn, met erachter de letters\n"
+    "die overblijven; een . of ? is een blanco die voor elke letter kan staan.\n"
+    "--anagrammen LETTERS: alle combinaties van woorden die samen precies deze letters hebben.\n"
+    "  --woorden N      hoogstens N woorden per combinatie (1 tot 6, standaard 3)\n"
+    "  --met WOORD      alleen combinaties met dit woord\n"
+    "  --min-lengte N   alleen woorden van minstens N hokjes\n";
 
 namespace {
+
+constexpr unsigned in_modes = 1u << static_cast<unsigned>(Search::mode);
+constexpr unsigned in_pattern = 1u << static_cast<unsigned>(Search::pattern);
+constexpr unsigned in_rack = 1u << static_cast<unsigned>(Search::rack);
+constexpr unsigned in_anagrams = 1u << static_cast<unsigned>(Search::anagrams);
+constexpr unsigned everywhere = in_modes | in_pattern | in_rack | in_anagrams;
+
+const char* search_name(Search search) {
+    switch (search) {
+        case Search::mode: return "de zoekwijzen (--modus)";
+        case Search::pattern: return "--patroon";
+        case Search::rack: return "--uit";
+        case Search::anagrams: return "--anagrammen";
+    }
+    return "";
+}
 
 template <class Number>
 std::optional<Number> whole_number(const std::string& s) {
@@ -41,7 +69,8 @@ std::optional<Number> whole_number(const std::string& s) {
     return value;
 }
 
-// --lengte N, or M-N for the pattern; anything else is kept as a number for mode 11's message.
+// --lengte N, or M-N for the searches beside the modes; anything else is kept as a number
+// for mode 11's message.
 bool take_length(const std::string& text, Options& options, std::string& error) {
     const std::size_t dash = text.find('-', 1);
     if (dash != std::string::npos) {
@@ -65,101 +94,142 @@ bool take_length(const std::string& text, Options& options, std::string& error) 
     return true;
 }
 
+// Takes the value of one option into `options`; false, with the reason, when it is not one.
+bool take_value(const std::string& name, const std::string& value, Options& options, std::string& error) {
+    if (name == "--lengte") return take_length(value, options, error);
+    if (name == "--patroon" || name == "--uit" || name == "--anagrammen") {
+        options.query_utf8 = value;
+        return true;
+    }
+    if (name == "--met" || name == "--zonder") {
+        (name == "--met" ? options.with_utf8 : options.without_utf8) = value;
+        return true;
+    }
+    const auto n = whole_number<std::size_t>(value);
+    if (!n) {
+        error = name + " verwacht een getal, niet \"" + value + "\"";
+        return false;
+    }
+    if (name == "--modus") {
+        if (*n < 1 || *n > 11) {
+            error = "--modus moet tussen 1 en 11 liggen";
+            return false;
+        }
+        options.mode = static_cast<int>(*n);
+    } else if (name == "--woorden") {
+        if (*n < 1 || *n > 6) {
+            error = "--woorden moet tussen 1 en 6 liggen";
+            return false;
+        }
+        options.most_words = *n;
+    } else if (name == "--drempel") {
+        options.threshold = static_cast<std::uint32_t>(std::min<std::size_t>(*n, UINT32_MAX));
+    } else if (name == "--max") {
+        options.most_shown = n;
+    } else if (name == "--min-lengte") {
+        options.shortest_word = *n;
+    }
+    return true;
+}
+
+void take_flag(const std::string& name, Options& options) {
+    if (name == "--hoofdletters") options.case_sensitive = true;
+    else if (name == "--y-lijst") options.y_list = true;
+    else if (name == "--alles") options.all_pages = true;
+    else if (name == "--latin1") options.latin1_output = true;
+    else if (name == "--ij") options.ij_one_square = true;
+    else if (name == "--gangbaar") options.most_common_first = true;
+    else if (name == "--tellingen") options.show_counts = true;
+}
+
 }  // namespace
+
+const std::vector<OptionSpec>& option_specs() {
+    static const std::vector<OptionSpec> specs = {
+        {"--modus", "N", in_modes, false},
+        {"--hoofdletters", nullptr, everywhere, false},
+        {"--y-lijst", nullptr, in_modes, false},
+        {"--lengte", "N", in_modes | in_pattern | in_rack, false},
+        {"--alles", nullptr, in_modes, false},
+        {"--latin1", nullptr, everywhere, false},
+        {"--patroon", "PATROON", in_pattern, true},
+        {"--uit", "LETTERS", in_rack, true},
+        {"--anagrammen", "LETTERS", in_anagrams, true},
+        {"--ij", nullptr, in_pattern | in_rack | in_anagrams, false},
+        {"--met", "LETTERS", in_pattern | in_anagrams, false},
+        {"--zonder", "LETTERS", in_pattern, false},
+        {"--gangbaar", nullptr, in_pattern | in_rack, false},
+        {"--drempel", "N", in_pattern | in_rack | in_anagrams, false},
+        {"--tellingen", nullptr, in_pattern | in_rack, false},
+        {"--max", "N", in_pattern | in_rack | in_anagrams, false},
+        {"--woorden", "N", in_anagrams, false},
+        {"--min-lengte", "N", in_anagrams, false},
+        {"--help", nullptr, everywhere, false},
+    };
+    return specs;
+}
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options options;
     bool have_query = false;
     bool only_query_follows = false;
-    bool beside_the_modes = false;  // an option of the pattern was given
-    bool mode_given = false;
+    std::vector<const OptionSpec*> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value_after = [&](const std::string& name) -> std::optional<std::string> {
-            if (i + 1 >= args.size()) {
-                error = name + (name == "--patroon" ? " verwacht een patroon"
-                                : name == "--met" || name == "--zonder" ? " verwacht letters"
-                                                                        : " verwacht een getal");
-                return std::nullopt;
-            }
-            return args[++i];
-        };
-        auto count_after = [&](const char* name) -> std::optional<std::size_t> {
-            const auto text = value_after(name);
-            if (!text) return std::nullopt;
-            const auto n = whole_number<std::size_t>(*text);
-            if (!n) error = std::string(name) + " verwacht een getal, niet \"" + *text + "\"";
-            return n;
-        };
         const bool option = !only_query_follows && arg.size() > 1 && arg.rfind("--", 0) == 0;
         if (option && arg == "--") {
             only_query_follows = true;
-        } else if (option && arg == "--modus") {
-            const auto text = value_after("--modus");
-            if (!text) return std::nullopt;
-            const auto n = whole_number<int>(*text);
-            if (!n) {
-                error = "--modus verwacht een getal, niet \"" + *text + "\"";
-                return std::nullopt;
-            }
-            if (*n < 1 || *n > 11) {
-                error = "--modus moet tussen 1 en 11 liggen";
-                return std::nullopt;
-            }
-            options.mode = *n;
-            mode_given = true;
-        } else if (option && arg == "--lengte") {
-            const auto text = value_after("--lengte");
-            if (!text) return std::nullopt;
-            if (!take_length(*text, options, error)) return std::nullopt;
-        } else if (option && arg == "--patroon") {
-            const auto text = value_after("--patroon");
-            if (!text) return std::nullopt;
-            options.search = Search::pattern;
-            options.query_utf8 = *text;
-        } else if (option && (arg == "--met" || arg == "--zonder")) {
-            const auto text = value_after(arg);
-            if (!text) return std::nullopt;
-            (arg == "--met" ? options.with_utf8 : options.without_utf8) = *text;
-            beside_the_modes = true;
-        } else if (option && (arg == "--drempel" || arg == "--max")) {
-            const auto n = count_after(arg.c_str());
-            if (!n) return std::nullopt;
-            if (arg == "--drempel") options.threshold = static_cast<std::uint32_t>(std::min<std::size_t>(*n, UINT32_MAX));
-            else options.most_shown = n;
-            beside_the_modes = true;
-        } else if (option && arg == "--hoofdletters") {
-            options.case_sensitive = true;
-        } else if (option && arg == "--y-lijst") {
-            options.y_list = true;
-        } else if (option && arg == "--alles") {
-            options.all_pages = true;
-        } else if (option && arg == "--latin1") {
-            options.latin1_output = true;
-        } else if (option && (arg == "--ij" || arg == "--gangbaar" || arg == "--tellingen")) {
-            (arg == "--ij" ? options.ij_one_square : arg == "--gangbaar" ? options.most_common_first : options.show_counts) = true;
-            beside_the_modes = true;
-        } else if (!only_query_follows && (arg == "--help" || arg == "-h")) {
+            continue;
+        }
+        if (!only_query_follows && (arg == "--help" || arg == "-h")) {
             options.help = true;
-        } else if (option) {
-            error = "onbekende optie " + arg;
-            return std::nullopt;
-        } else {
+            continue;
+        }
+        if (!option) {
             if (have_query) {
                 error = "meer dan een zoekstring";
                 return std::nullopt;
             }
             options.query_utf8 = arg;
             have_query = true;
+            continue;
         }
-    }
-    if (options.search == Search::pattern) {
-        if (have_query || mode_given || options.y_list || options.all_pages) {
-            error = "--patroon gaat niet samen met een zoekstring, --modus, --y-lijst of --alles";
+        const auto& specs = option_specs();
+        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return arg == s.name; });
+        if (spec == specs.end()) {
+            error = "onbekende optie " + arg;
             return std::nullopt;
         }
-    } else if (beside_the_modes) {
-        error = "--ij, --met, --zonder, --gangbaar, --drempel, --tellingen en --max horen bij --patroon";
+        if (spec->chooses_search) {
+            if (options.search != Search::mode) {
+                error = "kies een van --patroon, --uit en --anagrammen";
+                return std::nullopt;
+            }
+            options.search = static_cast<Search>(__builtin_ctz(spec->searches));
+        }
+        given.push_back(&*spec);
+        if (!spec->value) {
+            take_flag(arg, options);
+        } else if (i + 1 >= args.size()) {
+            const std::string value = spec->value;
+            error = arg + " verwacht " + (value == "N" ? "een getal" : value == "PATROON" ? "een patroon" : "letters");
+            return std::nullopt;
+        } else if (!take_value(arg, args[++i], options, error)) {
+            return std::nullopt;
+        }
+    }
+    const unsigned search_bit = 1u << static_cast<unsigned>(options.search);
+    for (const OptionSpec* spec : given)
+        if (!(spec->searches & search_bit)) {
+            error = std::string(spec->name) + " hoort niet bij " + search_name(options.search);
+            return std::nullopt;
+        }
+    if (options.search != Search::mode && have_query) {
+        error = std::string(search_name(options.search)) + " neemt geen zoekstring";
+        return std::nullopt;
+    }
+    if (options.search == Search::anagrams && options.most_shown && *options.most_shown > 1'000'000) {
+        error = "--max is bij --anagrammen hoogstens 1000000";
         return std::nullopt;
     }
     return options;

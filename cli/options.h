@@ -1,6 +1,7 @@
 #pragma once
 // The command line of taalspoor-zoek: one of the eleven modes, as the window runs them,
-// or the puzzle pattern beside them.
+// or one of the searches beside them: the puzzle pattern, words from letters, anagrams
+// into several words.
 
 #include <cstdint>
 #include <optional>
@@ -10,8 +11,10 @@
 namespace taalspoor::cli {
 
 enum class Search {
-    mode,     // [--modus N] ZOEKSTRING
-    pattern,  // --patroon PATROON
+    mode,      // [--modus N] ZOEKSTRING
+    pattern,   // --patroon PATROON
+    rack,      // --uit LETTERS
+    anagrams,  // --anagrammen LETTERS
 };
 
 struct Options {
@@ -22,18 +25,30 @@ struct Options {
     std::optional<int> word_length;  // --lengte N
     bool all_pages = false;
     bool latin1_output = false;
-    std::string query_utf8;
+    std::string query_utf8;  // the search string, the pattern or the letters
     bool help = false;
 
     // The searches beside the modes.
     bool ij_one_square = false;
     std::optional<std::size_t> shortest, longest;  // --lengte N or M-N, in squares
-    std::string with_utf8, without_utf8;           // --met, --zonder
+    std::string with_utf8, without_utf8;           // --met (letters, or the anagrams' word), --zonder
     bool most_common_first = false;                // --gangbaar
     std::uint32_t threshold = 0;                   // --drempel
     bool show_counts = false;                      // --tellingen
     std::optional<std::size_t> most_shown;         // --max
+    std::size_t most_words = 3;                    // --woorden, anagrams
+    std::size_t shortest_word = 1;                 // --min-lengte, anagrams
 };
+
+// Every option of the command line and the searches it belongs to, for the parser and
+// for what completes options in a shell.
+struct OptionSpec {
+    const char* name;
+    const char* value;     // what follows the option ("N", "LETTERS"), or nullptr
+    unsigned searches;     // a bit for each Search it goes with
+    bool chooses_search;   // --patroon, --uit and --anagrammen name the search
+};
+const std::vector<OptionSpec>& option_specs();
 
 // nullopt, with the reason in `error`, for a command line that is not understood.
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);

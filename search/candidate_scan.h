@@ -21,6 +21,8 @@ struct ListRange {
     std::int32_t end;
 };
 
+inline std::vector<ListRange> whole_list(const ListFile& list) { return {{0, static_cast<std::int32_t>(list.size())}}; }
+
 // Calls on_word(word, offset) for each word in the ranges (in order, and in order within
 // each) that the filter lets through, every word when there is none. Returns false when
 // should_stop() ended it.

@@ -34,4 +34,16 @@ void count_and_order(std::vector<FoundWord>& words, const WordCounts& counts, st
         std::stable_sort(words.begin(), words.end(), [](const FoundWord& a, const FoundWord& b) { return a.count > b.count; });
 }
 
+void most_squares_first(std::vector<FoundWord>& words) {
+    // Counted out by their number of squares, which is small: each word is moved once.
+    std::size_t most = 0;
+    for (const FoundWord& w : words) most = std::max(most, w.squares);
+    std::vector<std::size_t> start(most + 2, 0);
+    for (const FoundWord& w : words) ++start[most - w.squares + 1];
+    for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+    std::vector<FoundWord> sorted(words.size());
+    for (FoundWord& w : words) sorted[start[most - w.squares]++] = std::move(w);
+    words = std::move(sorted);
+}
+
 }  // namespace taalspoor

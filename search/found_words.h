@@ -13,8 +13,9 @@ namespace taalspoor {
 
 struct FoundWord {
     std::string word;
-    std::uint32_t count = 0;  // how common it is, once counted
-    std::string leftover;     // words from letters: the letters that remain
+    std::uint32_t count = 0;   // how common it is, once counted
+    std::string leftover;      // words from letters: the letters that remain
+    std::size_t squares = 0;   // words from letters: how many squares it fills
 };
 
 // Merges the own list's matches into the list's (both in their own order): each own word
@@ -26,5 +27,8 @@ enum class WordOrder { list, most_common_first };
 // Gives each word its count, drops those counted fewer than `threshold` times, and puts
 // the rest in the order asked for (ties in the order they came).
 void count_and_order(std::vector<FoundWord>& words, const WordCounts& counts, std::uint32_t threshold, WordOrder order);
+
+// The words that fill most squares first, in the order they had among the same number.
+void most_squares_first(std::vector<FoundWord>& words);
 
 }  // namespace taalspoor

@@ -6,7 +6,7 @@
 #include "base/file_names.h"
 #include "base/letters.h"
 #include "search/candidate_scan.h"
-#include "wordlist/own_list_lines.h"
+#include "search/word_collection.h"
 #include "wordlist/two_letter_index.h"
 
 namespace taalspoor {
@@ -190,25 +190,15 @@ std::optional<std::vector<FoundWord>> PuzzleSearch::run(const std::filesystem::p
                                                         const std::function<bool()>& should_stop,
                                                         EventPump& events) const {
     pattern_.forget_work();
-    const auto too_hard = [] {
-        return PatternError{0, "het patroon vraagt te veel rekenwerk; zet minder * tussen de cijfers"};
-    };
-    std::vector<FoundWord> found;
-    {
-        ListFile list(folder / standard_list_name, standard_list_name);
-        const bool whole = for_each_candidate(list, ranges_for(pattern_, list.size()), &filter_,
-                                              [&] { return pattern_.too_hard() || should_stop(); }, events,
-                                              [&](std::string_view word, std::int32_t) {
-                                                  if (pattern_.matches(word)) found.push_back({std::string(word)});
-                                              });
-        if (pattern_.too_hard()) throw too_hard();
-        if (!whole) return std::nullopt;
-    }
-    std::vector<FoundWord> own;
-    for (std::string& line : read_own_list(folder / own_list_name))
-        if (pattern_.matches(line)) own.push_back({std::move(line)});
-    if (pattern_.too_hard()) throw too_hard();
-    return merged_with_own_words(std::move(found), std::move(own));
+    const auto parts = [this](std::int64_t list_size) { return ranges_for(pattern_, list_size); };
+    auto found = collect_words(folder, parts, &filter_, [&] { return pattern_.too_hard() || should_stop(); }, events,
+                               [&](std::string_view word, FoundWord& out) {
+                                   if (!pattern_.matches(word)) return false;
+                                   out.word = word;
+                                   return true;
+                               });
+    if (pattern_.too_hard()) throw PatternError{0, "het patroon vraagt te veel rekenwerk; zet minder * tussen de cijfers"};
+    return found;
 }
 
 }  // namespace taalspoor

@@ -109,7 +109,7 @@ TEST(Manual, CommandLineExamplesGiveWhatTheyPromise) {
             EXPECT_TRUE(found.count(w)) << m[1] << ": " << w << " is not found";
         }
     }
-    EXPECT_GE(per_search["patroon"], 3);
+    for (const char* search : {"patroon", "uit", "anagrammen"}) EXPECT_GE(per_search[search], 2) << search;
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#pragma once
+// Words from letters: every word of the standard list and the own list whose squares can
+// all be taken from the given tiles, each tile used once and a blank for any one square,
+// with the tiles left over in the order they were given.
+//
+//     tiles "aeinrst":   trein  (left: as)    ... ranst, sint, ...
+//     tiles "kt.":       kat    (left: -)     kit, kut, tik, ...; and ik (left: t)
+//
+// With ij as one square an "ij" among the letters is one tile, and a word's ij square
+// needs that tile or a blank: a loose i and j do not make one. The whole list is read,
+// through a filter that passes over the words with more letters than there are tiles or
+// with more letters no tile can be than there are blanks.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/event_pump.h"
+#include "search/found_words.h"
+#include "search/puzzle_pattern.h"
+#include "search/tiles.h"
+#include "search/word_filter.h"
+#include "wordlist/ij_exceptions.h"
+
+namespace taalspoor {
+
+struct RackQuery {
+    std::string letters;  // ISO 8859-1; "." and "?" are blanks
+    SquareRules rules;
+    SquareCount length;   // of the words, in squares
+};
+
+class RackSearch {
+public:
+    // The IJ exceptions come with the query, so that the search can move to another
+    // thread with everything it needs.
+    RackSearch(RackQuery query, std::shared_ptr<const IjExceptions> exceptions);
+
+    // The words in the list's order, the own list's merged in, each with its leftover
+    // tiles and its number of squares. nullopt when should_stop() ended the search.
+    // Throws FileError when a list cannot be read.
+    std::optional<std::vector<FoundWord>> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                                              EventPump& events) const;
+
+    const std::vector<Tile>& tiles() const { return tiles_; }
+    // Can the word be laid from the tiles? Fills its squares and leftover when it can.
+    bool lays(std::string_view word, FoundWord& found) const;
+
+private:
+    std::shared_ptr<const IjExceptions> exceptions_;
+    RackQuery query_;
+    std::vector<Tile> tiles_;
+    TileCounts counts_;
+    WordFilter filter_;
+    // Scratch for one word at a time: the search is used by one thread.
+    mutable std::vector<std::size_t> left_;
+    mutable std::vector<std::size_t> used_;
+};
+
+}  // namespace taalspoor
