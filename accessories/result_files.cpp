@@ -1,7 +1,6 @@
 #include "accessories/result_files.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <filesystem>
@@ -31,49 +30,9 @@ std::optional<QString> existing_file_choice(FileDialogs& files, const QString& t
 
 }  // namespace
 
-PlatformFileDialogs::PlatformFileDialogs(QWidget* owner, QString start_folder)
-    : owner_(owner), folder_(std::move(start_folder)) {}
-
-std::optional<QString> PlatformFileDialogs::choose_file(FileDialogPurpose purpose, const QString& title) {
-    QFileDialog dialog(owner_, title, folder_);
-    dialog.setNameFilters(result_file_filters);
-    dialog.setDefaultSuffix(result_file_extension);
-    if (purpose == FileDialogPurpose::save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        // Saving replaces a file of the chosen name without asking.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    folder_ = dialog.directory().absolutePath();
-    return dialog.selectedFiles().constFirst();
-}
-
-QString with_default_extension(const QString& name) {
-    if (QFileInfo(name).fileName().contains(QLatin1Char('.'))) return name;
-    return name + QLatin1Char('.') + result_file_extension;
-}
-
-std::string result_file_bytes(const QStringList& lines) {
-    std::string bytes;
-    for (const QString& line : lines) bytes += to_latin1(line) + "\r\n";
-    return bytes;
-}
-
 void save_result(const QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes, WriteLayer& layer) {
-    const std::optional<QString> chosen = files.choose_file(FileDialogPurpose::save, QStringLiteral("Opbergen van het zoekresultaat"));
-    if (!chosen) return;
-    const QString name = full_name(with_default_extension(*chosen));
     const QString text = memo.toPlainText();
-    const QStringList lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    try {
-        replace_file_whole(file_path(name), result_file_bytes(lines), to_latin1(name), layer);
-    } catch (const FileError& error) {
-        boxes.show_message(BoxKind::error, error.what());
-    }
+    save_lines_as_result(text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n')), files, boxes, layer);
 }
 
 void load_result(QPlainTextEdit& memo, FileDialogs& files, UserDialogs& boxes) {

@@ -1,51 +1,14 @@
 #pragma once
 // Result files: the lines of the result list kept in a text file, such a file (or any
-// text file) loaded back into the list, and a file deleted. The file dialogs go through
-// FileDialogs, so that the choice can come from elsewhere than a person.
+// text file) loaded back into the list, and a file deleted.
 
-#include <QString>
-#include <QStringList>
-#include <optional>
-#include <string>
-
-#include "wordlist/file_writing.h"
+#include "window_support/result_file_saving.h"
 
 class QPlainTextEdit;
-class QWidget;
 
 namespace taalspoor {
 
 class UserDialogs;
-
-enum class FileDialogPurpose { save, open };
-
-class FileDialogs {
-public:
-    virtual ~FileDialogs() = default;
-    // The name of the chosen file as the dialog gives it; nullopt when cancelled.
-    virtual std::optional<QString> choose_file(FileDialogPurpose purpose, const QString& title) = 0;
-};
-
-// Qt's file dialogs, with the two filter choices and the default extension; each opens
-// in the folder the previous one ended in.
-class PlatformFileDialogs final : public FileDialogs {
-public:
-    PlatformFileDialogs(QWidget* owner, QString start_folder);
-    std::optional<QString> choose_file(FileDialogPurpose purpose, const QString& title) override;
-
-private:
-    QWidget* owner_;
-    QString folder_;
-};
-
-inline const QStringList result_file_filters{QStringLiteral("tekst-files (*.txt)"), QStringLiteral("alles (*.*)")};
-inline const QString result_file_extension = QStringLiteral("txt");
-
-// The name with ".txt" behind it when its file name has no extension.
-QString with_default_extension(const QString& name);
-
-// The lines, each ended by carriage return and line feed, in ISO 8859-1.
-std::string result_file_bytes(const QStringList& lines);
 
 // The three entries of the result menu. A failure shows an error box and leaves the
 // list and the file on disk as they were.

@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QToolButton>
 #include <QWindow>
 #include <algorithm>
 #include <system_error>
@@ -27,6 +28,7 @@
 #include "accessories/clock.h"
 #include "accessories/manual_viewer.h"
 #include "accessories/result_files.h"
+#include "puzzlehelp/puzzle_help_window.h"
 #include "accessories/sound_player.h"
 #include "app/lamp.h"
 #include "window_support/latin1_text.h"
@@ -286,6 +288,43 @@ void TForm1::build_menu() {
     connect(About2, &QAction::triggered, this, &TForm1::About2Click);
     Auteur1 = entry(help1, "Auteur", "Auteur1");
     connect(Auteur1, &QAction::triggered, this, &TForm1::Auteur1Click);
+
+    // The Puzzelhulp window is no part of the design's menu: its menu stands apart, at the
+    // end of the bar, and F2 opens it from anywhere in the window.
+    auto* puzzle_menu = new QMenu(QStringLiteral("Puzzelhulp"), this);
+    puzzle_menu->setObjectName(QStringLiteral("Puzzelhulp1"));
+    Puzzelhulpopenen1 = entry(puzzle_menu, "Puzzelhulp openen", "Puzzelhulpopenen1");
+    Puzzelhulpopenen1->setShortcut(Qt::Key_F2);
+    Puzzelhulpopenen1->setToolTip(QStringLiteral("zoeken met een puzzelpatroon, woorden uit letters en anagrammen"));
+    addAction(Puzzelhulpopenen1);
+    connect(Puzzelhulpopenen1, &QAction::triggered, this, &TForm1::Puzzelhulpopenen1Click);
+    Puzzelhulp1 = new QToolButton(MainMenu1);
+    Puzzelhulp1->setObjectName(QStringLiteral("Puzzelhulp1"));
+    Puzzelhulp1->setText(QStringLiteral("Puzzelhulp"));
+    Puzzelhulp1->setToolTip(Puzzelhulpopenen1->toolTip());
+    Puzzelhulp1->setMenu(puzzle_menu);
+    Puzzelhulp1->setPopupMode(QToolButton::InstantPopup);
+    Puzzelhulp1->setAutoRaise(true);
+    // It reads as the bar's other menus do: a caption, no arrow.
+    Puzzelhulp1->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+    Puzzelhulp1->setFocusPolicy(Qt::NoFocus);
+    MainMenu1->setCornerWidget(Puzzelhulp1, Qt::TopRightCorner);
+}
+
+void TForm1::Puzzelhulpopenen1Click() {
+    if (!puzzle_help_) {
+        puzzle_help_ = new PuzzleHelpWindow(folder_, boxes_->platform_boxes(), this);
+        // A word chosen there becomes the query here, as if typed.
+        connect(puzzle_help_, &PuzzleHelpWindow::word_chosen, this, [this](const QString& text) {
+            Edit1->setText(text);
+            raise();
+            activateWindow();
+            Edit1->setFocus();
+        });
+    }
+    puzzle_help_->show();
+    puzzle_help_->raise();
+    puzzle_help_->activateWindow();
 }
 
 // ---- Start-up, activation, layout, keys, closing ----

@@ -26,6 +26,7 @@ class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 class TAboutBox;
 class Tauteurdlg;
@@ -34,6 +35,7 @@ class Tlijstdlg;
 
 namespace taalspoor {
 class FileDialogs;
+class PuzzleHelpWindow;
 class Lamp;
 class PlatformFileDialogs;
 class SoundPlayer;
@@ -117,6 +119,11 @@ public:
     QAction* N1;
     QAction* About2;
     QAction* Auteur1;
+    // Beside the design: the Puzzelhulp menu at the end of the bar, and its one entry (F2).
+    QToolButton* Puzzelhulp1;
+    QAction* Puzzelhulpopenen1;
+    // Made when first opened; null before.
+    taalspoor::PuzzleHelpWindow* puzzle_help_window() const { return puzzle_help_; }
 
 public slots:
     void startbtnClick();
@@ -139,6 +146,7 @@ public slots:
     void Eigenlijstbekijken1Click();
     void StandaardN1Click();
     void nlwrdisoindeyversie1Click();
+    void Puzzelhulpopenen1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -176,6 +184,7 @@ private:
     std::unique_ptr<taalspoor::WindowEvents> events_;
     std::array<QRadioButton*, 11> mode_buttons_{};  // by mode number - 1
     SecondaryWindows windows_{};
+    taalspoor::PuzzleHelpWindow* puzzle_help_ = nullptr;
     QWidget* client_ = nullptr;
 
     taalspoor::FileDialogs* file_dialogs_ = nullptr;

@@ -51,6 +51,9 @@ WorkingFolder::WorkingFolder(DataFiles files) {
     std::filesystem::create_symlink(std::filesystem::path(TAALSPOOR_DATA_DIR) / standard_list_name,
                                     path() / standard_list_name);
     if (files == DataFiles::list_only) return;
+    if (files == DataFiles::all_and_tables)
+        for (const char* table : {word_counts_name, ij_exceptions_name})
+            std::filesystem::create_symlink(std::filesystem::path(TAALSPOOR_DATA_DIR) / table, path() / table);
     write("taalhelp16.txt", "Taalspoor\r\n");
     write("lumman.wav", "RIFF");
 }

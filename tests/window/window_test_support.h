@@ -43,7 +43,9 @@ public:
     std::function<void()> while_shown;
 };
 
-enum class DataFiles { all, none, list_only };
+// all: the list, a manual and a sound; all_and_tables: with the commonness table and the
+// IJ exceptions too, which the Puzzelhulp window reads.
+enum class DataFiles { all, none, list_only, all_and_tables };
 
 class WorkingFolder {
 public:

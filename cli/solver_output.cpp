@@ -1,13 +1,14 @@
-#include "cli/found_words_output.h"
+#include "cli/solver_output.h"
 
 #include <iostream>
 #include <string>
 
 #include "base/latin1.h"
+#include "search/anagram_search.h"
 
 namespace taalspoor::cli {
 
-void print_found_words(const std::vector<FoundWord>& words, const Options& options, bool with_leftovers) {
+void print_rows(const std::vector<SolverRow>& words, const Options& options, bool with_leftovers) {
     const std::size_t shown = std::min(words.size(), options.most_shown.value_or(words.size()));
     std::string out;
     const auto add = [&](std::string_view latin1) {
@@ -15,7 +16,7 @@ void print_found_words(const std::vector<FoundWord>& words, const Options& optio
         else append_utf8(out, latin1);
     };
     for (std::size_t i = 0; i < shown; ++i) {
-        add(words[i].word);
+        add(words[i].text);
         if (with_leftovers) {
             out += '\t';
             add(words[i].leftover);
@@ -30,14 +31,11 @@ void print_found_words(const std::vector<FoundWord>& words, const Options& optio
                   << " toont ze allemaal\n";
 }
 
-void print_anagram_sets(const AnagramOutcome& outcome, const Options& options) {
+void print_anagram_sets(const SolverOutcome& outcome, const Options& options) {
     std::string out;
-    for (const AnagramSet& set : outcome.sets) {
-        for (std::size_t k = 0; k < set.words.size(); ++k) {
-            if (k > 0) out += ' ';
-            if (options.latin1_output) out += set.words[k];
-            else append_utf8(out, set.words[k]);
-        }
+    for (const SolverRow& set : outcome.rows) {
+        if (options.latin1_output) out += set.text;
+        else append_utf8(out, set.text);
         out += '\n';
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
@@ -45,9 +43,9 @@ void print_anagram_sets(const AnagramOutcome& outcome, const Options& options) {
     if (outcome.cut_short)
         std::cerr << "taalspoor-zoek: het zoeken is na " << AnagramSearch::most_work
                   << " stappen afgebroken; dit zijn de beste combinaties die tot dan gevonden waren\n";
-    if (outcome.sets.size() < outcome.sets_in_all || outcome.cut_short)
-        std::cerr << "taalspoor-zoek: " << outcome.sets.size() << " van " << (outcome.cut_short ? "minstens " : "")
-                  << outcome.sets_in_all << " combinaties getoond\n";
+    if (outcome.rows.size() < outcome.in_all || outcome.cut_short)
+        std::cerr << "taalspoor-zoek: " << outcome.rows.size() << " van " << (outcome.cut_short ? "minstens " : "")
+                  << outcome.in_all << " combinaties getoond\n";
 }
 
 }  // namespace taalspoor::cli

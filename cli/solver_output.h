@@ -8,15 +8,14 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "search/anagram_search.h"
-#include "search/found_words.h"
+#include "search/solver_query.h"
 
 namespace taalspoor::cli {
 
-void print_found_words(const std::vector<FoundWord>& words, const Options& options, bool with_leftovers);
+void print_rows(const std::vector<SolverRow>& rows, const Options& options, bool with_leftovers);
 
 // The sets one a line, their words separated by a blank; on stderr how many sets there
 // were in all when not all are printed, and when the bound of work cut the search short.
-void print_anagram_sets(const AnagramOutcome& outcome, const Options& options);
+void print_anagram_sets(const SolverOutcome& outcome, const Options& options);
 
 }  // namespace taalspoor::cli

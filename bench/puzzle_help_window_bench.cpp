@@ -1,0 +1,69 @@
+// The Puzzelhulp window on the real widgets, offscreen: from the end of the pause in
+// typing (Enter ends it at once) to the first results painted in the list.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+#include <optional>
+
+#include "puzzlehelp/puzzle_help_window.h"
+#include "puzzlehelp/result_rows_model.h"
+#include "search/front_end.h"
+
+namespace {
+
+using namespace taalspoor;
+
+class SilentBoxes final : public UserDialogs {
+public:
+    void show_message(BoxKind, std::string_view) override {}
+    bool ask_yes_no(BoxKind, std::string_view) override { return false; }
+    std::optional<std::string> ask_text(std::string_view, std::string_view, std::string_view) override { return {}; }
+};
+
+void time_to_results(benchmark::State& state, bool rack, const QString& query) {
+    SilentBoxes boxes;
+    PuzzleHelpWindow window(TAALSPOOR_DATA_DIR, boxes);
+    window.show();
+    (rack ? window.rack_choice : window.pattern_choice)->setChecked(true);
+    std::size_t found = 0;
+    bool blank = false;
+    for (auto _ : state) {
+        // Another text each time, the same search: the pattern and the letters pass over blanks.
+        window.query_field->setText(blank ? query + QLatin1Char(' ') : query);
+        blank = !blank;
+        QEventLoop shown;
+        QObject::connect(&window, &PuzzleHelpWindow::results_shown, &shown, &QEventLoop::quit);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(window.query_field, Qt::Key_Return);
+        shown.exec();
+        window.results->viewport()->repaint();
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        found = window.rows().all_rows().size();
+    }
+    state.counters["words"] = static_cast<double>(found);
+}
+
+void BM_window_pattern_whole_list(benchmark::State& s) { time_to_results(s, false, QStringLiteral("*heid")); }
+void BM_window_pattern_seven_squares(benchmark::State& s) { time_to_results(s, false, QStringLiteral("???????")); }
+void BM_window_words_from_nine_letters(benchmark::State& s) { time_to_results(s, true, QStringLiteral("aeinrstlo")); }
+BENCHMARK(BM_window_pattern_whole_list)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_window_pattern_seven_squares)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_window_words_from_nine_letters)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The rows of the Puzzelhulp window: the word (or the words of a set), the letters left
+// over, and how common it is. A search may give hundreds of thousands of words; the view
+// gets them 200 at a time as it scrolls down, so nothing is cut and nothing waits.
+
+#include <QAbstractTableModel>
+#include <QStyledItemDelegate>
+#include <vector>
+
+#include "search/solver_query.h"
+
+namespace taalspoor {
+
+class ResultRowsModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { text_column, leftover_column, commonness_column, columns };
+    static constexpr int batch = 200;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The rows of a new answer; the first batch is shown at once.
+    void set_rows(std::vector<SolverRow> rows, bool sets);
+    void clear() { set_rows({}, false); }
+    const std::vector<SolverRow>& all_rows() const { return rows_; }
+    std::size_t shown() const { return shown_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+private:
+    std::vector<SolverRow> rows_;
+    std::size_t shown_ = 0;
+    bool sets_ = false;
+};
+
+// Draws how common a word is as a small bar: the count on a scale of tens, so that a
+// word counted once has a sliver and the most common words of Dutch a full bar.
+class CommonnessBarDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // From 0 (never counted) to 1.
+    static double share_of(std::uint32_t count);
+};
+
+}  // namespace taalspoor

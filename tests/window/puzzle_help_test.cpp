@@ -1,0 +1,220 @@
+// The Puzzelhulp window on the real widgets and the real list: a search after the pause,
+// a keystroke that stops a running search, the three searches with their options, the
+// error line, copying, saving, the double-click into the main window, and opening with F2.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeView>
+#include <fstream>
+#include <sstream>
+
+#include "base/file_names.h"
+#include "puzzlehelp/puzzle_help_window.h"
+#include "puzzlehelp/result_rows_model.h"
+#include "window_support/latin1_text.h"
+#include "window_support/result_file_saving.h"
+#include "window_test_support.h"
+
+using namespace taalspoor;
+using namespace taalspoor::window_testing;
+
+namespace {
+
+// Opens the window from the main window's menu entry, as F2 does.
+PuzzleHelpWindow& open_help(Program& program) {
+    program.form->Puzzelhulpopenen1->trigger();
+    return *program.form->puzzle_help_window();
+}
+
+// Types the query and waits for its answer.
+bool answered(PuzzleHelpWindow& help, const QString& query) {
+    QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
+    help.query_field->clear();
+    type_text(help.query_field, query);
+    return shown.wait(10'000);
+}
+
+QStringList texts(PuzzleHelpWindow& help) {
+    QStringList out;
+    for (const SolverRow& row : help.rows().all_rows()) out << from_latin1(row.text);
+    return out;
+}
+
+class SavedTo final : public FileDialogs {
+public:
+    explicit SavedTo(QString name) : name_(std::move(name)) {}
+    std::optional<QString> choose_file(FileDialogPurpose, const QString&) override { return name_; }
+
+private:
+    QString name_;
+};
+
+}  // namespace
+
+class PuzzleHelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void f2_opens_it_and_escape_closes_it();
+    void a_search_starts_after_the_pause_and_ranks_by_commonness();
+    void a_keystroke_stops_the_running_search_and_the_later_answer_wins();
+    void each_search_with_its_options();
+    void a_malformed_pattern_shows_under_the_field_and_the_results_stay();
+    void more_results_come_as_the_list_scrolls();
+    void copy_save_and_double_click();
+};
+
+void PuzzleHelpTest::f2_opens_it_and_escape_closes_it() {
+    Program program(DataFiles::all_and_tables);
+    QVERIFY(!program.form->puzzle_help_window());
+    QTest::keyClick(program.form.get(), Qt::Key_F2);
+    PuzzleHelpWindow* help = program.form->puzzle_help_window();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(!help->isModal());
+    QVERIFY(program.form->isEnabled());
+    QCOMPARE(help->focusWidget(), help->query_field);
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    QVERIFY(program.form->isVisible());
+}
+
+void PuzzleHelpTest::a_search_starts_after_the_pause_and_ranks_by_commonness() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
+    type_text(help.query_field, QStringLiteral("b?enk*"));
+    QVERIFY(help.searching());
+    QTest::qWait(PuzzleHelpWindow::pause_ms / 3);
+    QCOMPARE(shown.count(), 0);  // still within the pause
+    QVERIFY(shown.wait(10'000));
+    const QStringList found = texts(help);
+    QVERIFY(found.contains(QStringLiteral("bijenkorf")));  // ij is one square
+    QCOMPARE(help.count_line->text(), QStringLiteral("%1 woorden").arg(found.size()));
+    const auto& rows = help.rows().all_rows();
+    for (std::size_t k = 1; k < rows.size(); ++k) QVERIFY(rows[k - 1].count >= rows[k].count);
+}
+
+void PuzzleHelpTest::a_keystroke_stops_the_running_search_and_the_later_answer_wins() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    help.anagram_choice->setChecked(true);
+    help.most_words->setValue(6);
+    QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
+    help.query_field->setText(QStringLiteral("hetkruiswoordraadselisvandaagweermoeilijk"));  // seconds of work
+    QTest::qWait(PuzzleHelpWindow::pause_ms + 100);
+    QVERIFY(help.searching());
+    QCOMPARE(shown.count(), 0);
+    help.query_field->setText(QStringLiteral("taalspoor"));
+    QVERIFY(shown.wait(10'000));
+    QVERIFY(texts(help).contains(QStringLiteral("spoor taal")));
+    QTest::qWait(3'000);  // longer than the first search would have taken
+    QCOMPARE(shown.count(), 1);
+    QVERIFY(texts(help).contains(QStringLiteral("spoor taal")));
+}
+
+void PuzzleHelpTest::each_search_with_its_options() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    help.ij_one_square->setChecked(false);
+    help.shortest->setValue(7);
+    help.longest->setValue(7);
+    help.without_letters->setText(QStringLiteral("r"));
+    QVERIFY(answered(help, QStringLiteral("*heid")));
+    QVERIFY(texts(help).contains(QStringLiteral("eenheid")));
+    for (const QString& word : texts(help)) QVERIFY2(word.size() == 7 && !word.contains(QLatin1Char('r')), qPrintable(word));
+
+    help.rack_choice->setChecked(true);
+    help.order->setCurrentIndex(1);  // alphabetical, the longest first
+    help.shortest->setValue(0);
+    help.longest->setValue(0);
+    QVERIFY(answered(help, QStringLiteral("kt.")));
+    QVERIFY(!help.results->isColumnHidden(ResultRowsModel::leftover_column));
+    const auto& laid = help.rows().all_rows();
+    QVERIFY(!laid.empty());
+    QCOMPARE(from_latin1(laid.front().text).size(), 3);
+    const auto kat = std::find_if(laid.begin(), laid.end(), [](const SolverRow& r) { return r.text == "kat"; });
+    QVERIFY(kat != laid.end() && kat->leftover.empty());
+
+    help.anagram_choice->setChecked(true);
+    help.most_words->setValue(2);
+    help.with_word->setText(QStringLiteral("spoor"));
+    help.common_only->setChecked(true);
+    help.threshold->setValue(20);
+    QVERIFY(answered(help, QStringLiteral("taalspoor")));
+    const QStringList sets = texts(help);
+    QVERIFY(sets.contains(QStringLiteral("spoor taal")) && sets.contains(QStringLiteral("laat spoor")));
+    for (const SolverRow& set : help.rows().all_rows()) {
+        QVERIFY2(from_latin1(set.text).split(QLatin1Char(' ')).contains(QStringLiteral("spoor")), set.text.c_str());
+        QVERIFY(set.count >= 20);
+    }
+    QCOMPARE(help.count_line->text(), QStringLiteral("%1 combinaties").arg(sets.size()));
+}
+
+void PuzzleHelpTest::a_malformed_pattern_shows_under_the_field_and_the_results_stay() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    QVERIFY(answered(help, QStringLiteral("ka.")));
+    const QStringList before = texts(help);
+    QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
+    type_text(help.query_field, QStringLiteral("["));
+    QVERIFY(QTest::qWaitFor([&] { return help.error_line->isVisible(); }, 10'000));
+    QCOMPARE(help.error_line->text(), QStringLiteral("Fout in het patroon op plaats 4: de [ wordt niet gesloten met ]"));
+    QCOMPARE(texts(help), before);
+    type_text(help.query_field, QStringLiteral("t]"));
+    QVERIFY(shown.wait(10'000));
+    QVERIFY(!help.error_line->isVisible());
+}
+
+void PuzzleHelpTest::more_results_come_as_the_list_scrolls() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    QVERIFY(answered(help, QStringLiteral("k*")));
+    const std::size_t all = help.rows().all_rows().size();
+    QVERIFY(all > 1000);
+    QCOMPARE(help.rows().rowCount(), ResultRowsModel::batch);
+    QVERIFY(help.count_line->text().endsWith(QStringLiteral(", toont 1 tot 200")));
+    help.results->scrollToBottom();
+    QVERIFY(QTest::qWaitFor([&] { return help.rows().rowCount() > ResultRowsModel::batch; }, 5'000));
+    QVERIFY(help.count_line->text().contains(QStringLiteral("toont 1 tot ")));
+}
+
+void PuzzleHelpTest::copy_save_and_double_click() {
+    Program program(DataFiles::all_and_tables);
+    program.folder.write(own_list_name, "zzyzx\r\n");
+    PuzzleHelpWindow& help = open_help(program);
+    QVERIFY(answered(help, QStringLiteral("zzy??")));
+    QCOMPARE(texts(help), QStringList{QStringLiteral("zzyzx")});  // the own list is searched too
+
+    QVERIFY(answered(help, QStringLiteral("k?t")));
+    const QStringList found = texts(help);
+    help.results->selectionModel()->select(help.rows().index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    help.results->selectionModel()->select(help.rows().index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    help.results->setFocus();
+    QTest::keyClick(help.results, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), found.mid(0, 2).join(QLatin1Char('\n')));
+    help.copy_all_button->click();
+    QCOMPARE(QApplication::clipboard()->text(), found.join(QLatin1Char('\n')));
+
+    SavedTo saved(QString::fromStdString((program.folder.path() / "puzzel").string()));
+    help.set_file_dialogs(saved);
+    help.save_button->click();
+    std::ifstream in(program.folder.path() / "puzzel.txt", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    QCOMPARE(QString::fromStdString(bytes.str()), found.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+
+    const QModelIndex second = help.rows().index(1, 0);
+    emit help.results->doubleClicked(second);
+    QCOMPARE(program.form->Edit1->text(), found[1]);
+}
+
+QTEST_MAIN(PuzzleHelpTest)
+#include "puzzle_help_test.moc"
