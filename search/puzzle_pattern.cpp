@@ -166,7 +166,7 @@ std::variant<PatternError, PuzzlePattern> PuzzlePattern::compile(const PuzzleQue
     }
     pattern.squares_ = {std::max(fixed, query.length.least), std::min(runs ? query.length.most : fixed, query.length.most)};
     // The pattern alone holds a word to `fixed` squares, or to at least that many.
-    pattern.length_narrowed_ = pattern.squares_.least > fixed || (runs && pattern.squares_.most != SquareCount{}.most);
+    pattern.length_narrowed_ = pattern.squares_.least != fixed || pattern.squares_.most != (runs ? SquareCount{}.most : fixed);
     const std::size_t m = pattern.elements_.size();
     pattern.fixed_from_.assign(m + 1, 0);
     pattern.binds_from_.assign(m + 1, false);

@@ -103,6 +103,7 @@ TEST(PuzzlePattern, IjIsOneSquareButInItsExceptions) {
 
 TEST(PuzzlePattern, WithAndWithoutLettersAndTheLength) {
     Harness h;
+    EXPECT_TRUE(search({.pattern = "kat", .length = {1, 2}}, h).empty()) << "a length below the pattern's own";
     const auto two_e = search({.pattern = "k*", .length = {5, 6}, .with_letters = "ee", .without_letters = "r"}, h);
     ASSERT_FALSE(two_e.empty());
     Squares s;
