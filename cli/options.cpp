@@ -23,6 +23,7 @@ const char* const usage_text =
     "                   aantal hokjes, N of M-N\n"
     "  --alles          alle pagina's, niet alleen de eerste\n"
     "  --latin1         uitvoer in ISO 8859-1 in plaats van UTF-8\n"
+    "  --help, -h       dit overzicht\n"
     "\n"
     "Het patroon: een letter, . of ? (een hokje), * (nul of meer hokjes), [abc] [a-f]\n"
     "[^abc] (een of geen van deze letters), @ (klinker), # (medeklinker), 1 tot 9 (hetzelfde\n"

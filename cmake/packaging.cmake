@@ -23,9 +23,40 @@ install(PROGRAMS ${TAALSPOOR_DESKTOP_DIR}/taalspoor-start DESTINATION bin)
 install(FILES ${TAALSPOOR_DATA_DIR}/nlwrdiso.v3 ${TAALSPOOR_DATA_DIR}/taalhelp16.txt ${TAALSPOOR_DATA_DIR}/lumman.wav
               ${TAALSPOOR_DATA_DIR}/tellingen.txt ${TAALSPOOR_DATA_DIR}/ij-uitzonderingen.txt
         DESTINATION share/taalspoor)
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${TAALSPOOR_DATA_DIR}/LICENSE-woordenlijst.txt
-              ${TAALSPOOR_DATA_DIR}/LICENSE-tellingen.txt
-        DESTINATION share/doc/taalspoor)
+# The manual pages and the changelog compressed as Debian wants them: at the highest
+# level, without a name or a time in the header, so that a rebuild gives the same bytes;
+# the copyright file machine-readable, with the licence texts taken from their files.
+find_program(GZIP gzip REQUIRED)
+set(TAALSPOOR_MAN_PAGES taalspoor taalspoor-start taalspoor-zoek)
+set(compressed_files)
+foreach(page ${TAALSPOOR_MAN_PAGES})
+  set(source ${PROJECT_SOURCE_DIR}/resources/man/${page}.1)
+  set(target ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(OUTPUT ${target} COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+                     COMMAND ${GZIP} -9n -c ${source} > ${target} DEPENDS ${source} VERBATIM)
+  list(APPEND compressed_files ${target})
+endforeach()
+set(TAALSPOOR_CHANGELOG ${PROJECT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${TAALSPOOR_CHANGELOG}
+                   COMMAND ${GZIP} -9n -c ${PROJECT_SOURCE_DIR}/resources/debian/changelog > ${TAALSPOOR_CHANGELOG}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/resources/debian/changelog VERBATIM)
+set(TAALSPOOR_COPYRIGHT ${PROJECT_BINARY_DIR}/copyright)
+add_custom_command(OUTPUT ${TAALSPOOR_COPYRIGHT}
+                   COMMAND sh ${PROJECT_SOURCE_DIR}/tools/make_debian_copyright.sh ${PROJECT_SOURCE_DIR} ${TAALSPOOR_COPYRIGHT}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/tools/make_debian_copyright.sh ${PROJECT_SOURCE_DIR}/resources/debian/copyright.head
+                           ${PROJECT_SOURCE_DIR}/LICENSE ${TAALSPOOR_DATA_DIR}/LICENSE-woordenlijst.txt VERBATIM)
+add_custom_target(package_documents ALL DEPENDS ${compressed_files} ${TAALSPOOR_CHANGELOG} ${TAALSPOOR_COPYRIGHT})
+
+foreach(page ${TAALSPOOR_MAN_PAGES})
+  if(page STREQUAL "taalspoor" AND NOT TARGET taalspoor)
+    continue()
+  endif()
+  install(FILES ${PROJECT_BINARY_DIR}/man/${page}.1.gz DESTINATION share/man/man1)
+endforeach()
+install(FILES ${TAALSPOOR_COPYRIGHT} ${TAALSPOOR_CHANGELOG} DESTINATION share/doc/taalspoor)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/completion/taalspoor-zoek DESTINATION share/bash-completion/completions)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/taalspoor.lintian-overrides
+        DESTINATION share/lintian/overrides RENAME taalspoor)
 
 if(TARGET taalspoor)
   install(TARGETS taalspoor RUNTIME DESTINATION bin)
@@ -48,6 +79,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "user's own, in eleven ways: words with unknown letters, begin and end parts,\n"
     "substrings, anagrams, words with desired or forbidden letters, words given by\n"
     "their consonants, an alphabetical listing and all words of a given length.\n"
+    "Beside them it finds words by a crossword pattern that counts IJ as one square,\n"
+    "words from a rack of letters with blanks, and anagrams into several words,\n"
+    "ranked by how common each word is, in a window that answers as you type.\n"
     "The package holds the window program, the command taalspoor-zoek that runs the\n"
     "same searches in a terminal, and the OpenTaal word list.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
@@ -57,7 +91,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A tool for word puzzles, not a game itself: its programs live in bin/, not games/.
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET taalspoor)

@@ -4,9 +4,11 @@ set -euo pipefail
 # The second line: clang and its sanitizer runtime for the fuzz targets (tools/fuzz.sh).
 # The third line: checking and installing the Debian package (tools/package_test.sh), and
 # what the installed window loads at run time, so the package test pulls in nothing new.
+# The fourth: Debian's package checker, the manual pages' linters and bash completion.
 packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-liberation wdutch
   clang libclang-rt-14-dev
-  appstream desktop-file-utils dpkg-dev qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+  appstream desktop-file-utils dpkg-dev qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  lintian mandoc man-db bash-completion)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -55,7 +55,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 [ "$(field Package)" = taalspoor ] || fail "package name $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "package version $(field Version), project version $version"
-[ "$(field Section)" = games ] || fail "section $(field Section)"
+[ "$(field Section)" = text ] || fail "section $(field Section)"
 depends="$(field Depends)"
 say "Depends: $depends"
 # The run-time plugins and fonts named by hand, and what the library scan found.
@@ -74,6 +74,16 @@ dpkg-deb -c "$deb" | awk '
 
 dpkg-deb -x "$deb" "$work/contents"
 if grep -r -l -a -F -e "$repo" -e "$build" "$work/contents" >&2; then fail "build paths inside the files above"; fi
+
+# ---- Debian's own checks: no error and no warning ----
+say "lintian $(basename "$deb")"
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
+  grep -v 'running with root privileges' "$work/lintian.log" >&2
+  fail "lintian"
+}
+findings="$(grep -v 'running with root privileges' "$work/lintian.log" || true)"
+[ -z "$findings" ] || fail "lintian: $findings"
+say "lintian: no findings"
 
 # ---- The desktop entry and the metainfo ----
 check_quiet() {  # runs a validator; any output at all is a finding
@@ -118,6 +128,18 @@ for size in 48 64 128 256; do
   [ -f "$png" ] || fail "$png missing"
   [ "$(png_side "$png")" = "$size $size" ] || fail "$png is $(png_side "$png"), not $size by $size"
 done
+
+# ---- The manual pages and the completion, as installed ----
+for page in taalspoor taalspoor-start taalspoor-zoek; do
+  [ "$(man -w "$page" 2>/dev/null)" = "/usr/share/man/man1/$page.1.gz" ] || fail "man -w $page: $(man -w "$page" 2>&1)"
+  shown="$(MANWIDTH=80 man --warnings "$page" 2>&1 >/dev/null)" || fail "man $page"
+  [ -z "$shown" ] || fail "man --warnings $page: $shown"
+  MANWIDTH=80 man "$page" 2>/dev/null | grep -q '^AFSLUITSTATUS\|^TOETSEN' || fail "man $page shows no page"
+done
+say "man taalspoor, taalspoor-start, taalspoor-zoek: no warnings"
+bash "$repo/tests/completion_test.sh" "$repo" /usr/bin/taalspoor-zoek /usr/share/bash-completion/completions/taalspoor-zoek ||
+  fail "the installed completion of taalspoor-zoek"
+say "taalspoor-zoek --pa<Tab> completes from the installed completion"
 
 # ---- The launcher prepares the working folder ----
 home="$work/home"
