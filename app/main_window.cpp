@@ -327,6 +327,19 @@ void TForm1::Puzzelhulpopenen1Click() {
     puzzle_help_->activateWindow();
 }
 
+namespace {
+// Alt, perhaps with Shift, and a letter: no Control or Meta (which AltGr is on some
+// platforms), no AltGr level shift.
+bool is_alt_letter_chord(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    if (!(modifiers & Qt::AltModifier) ||
+        (modifiers & (Qt::ControlModifier | Qt::MetaModifier | Qt::GroupSwitchModifier)))
+        return false;
+    const QString text = key.text();
+    return (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) || (!text.isEmpty() && text.front().isLetter());
+}
+}  // namespace
+
 // ---- Start-up, activation, layout, keys, closing ----
 
 void TForm1::FormCreate() {
@@ -420,8 +433,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
         // Never swallowed: the key still reaches the control it was meant for.
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (watched == windowHandle()) FormKeyDown(key);
-        else if (watched == Edit1) Edit1KeyDown(key);
+        if (watched == windowHandle()) {
+            FormKeyDown(key);
+        } else if (watched == Edit1) {
+            Edit1KeyDown(key);
+            // On the platform the window was made for, Alt with a letter types nothing into
+            // a one-line edit; here the letter would land in the query and edit it. A
+            // character typed with AltGr is no Alt chord and still types.
+            if (is_alt_letter_chord(key)) return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -72,6 +73,7 @@ private slots:
     void f1_opens_the_manual_viewer();
     void f12_puts_the_focus_in_the_query_field();
     void alt_l_toggles_case_sensitivity_only_with_alt_alone();
+    void alt_with_a_letter_types_nothing_into_the_query();
     void keys_work_during_a_search();
     void menu_entries_open_their_windows();
 };
@@ -123,6 +125,26 @@ void WindowKeysTest::alt_l_toggles_case_sensitivity_only_with_alt_alone() {
     press(form, Qt::Key_L, Qt::AltModifier | Qt::ShiftModifier);
     press(form, Qt::Key_L);
     QVERIFY(!form.CheckBox1->isChecked());
+}
+
+void WindowKeysTest::alt_with_a_letter_types_nothing_into_the_query() {
+    Program program;
+    TForm1& form = *program.form;
+    form.Edit1->setFocus();
+    type_text(form.Edit1, QStringLiteral("kat"));
+    QCOMPARE(form.Label6->text(), QStringLiteral("3 karakters"));
+    press(form, Qt::Key_L, Qt::AltModifier);
+    QVERIFY(form.CheckBox1->isChecked());
+    press(form, Qt::Key_L, Qt::AltModifier | Qt::ShiftModifier);
+    QVERIFY(form.CheckBox1->isChecked());
+    press(form, Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(form.Edit1->text(), QStringLiteral("kat"));
+    QCOMPARE(form.Label6->text(), QStringLiteral("3 karakters"));
+    // A letter typed with AltGr, and a plain one, still type.
+    QTest::sendKeyEvent(QTest::Click, form.windowHandle(), Qt::Key_Eacute, QStringLiteral("\u00e9"), Qt::GroupSwitchModifier);
+    press(form, Qt::Key_L);
+    QCOMPARE(form.Edit1->text(), QStringLiteral("kat\u00e9l"));
+    QCOMPARE(form.Label6->text(), QStringLiteral("5 karakters"));
 }
 
 void WindowKeysTest::keys_work_during_a_search() {
