@@ -29,6 +29,7 @@ bool better(const KeptSet& a, const KeptSet& b) {
 }
 
 std::uint64_t choose_with_repetition(std::uint64_t n, std::uint64_t m) {  // C(n + m - 1, m), saturating
+    if (n == 0) return m == 0 ? 1 : 0;  // no word to choose from
     std::uint64_t result = 1;
     for (std::uint64_t k = 1; k <= m; ++k) {
         const std::uint64_t factor = n + k - 1;

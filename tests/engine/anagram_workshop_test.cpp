@@ -119,6 +119,12 @@ TEST(AnagramSets, WithAWordAThresholdAndTheBest) {
         if (std::find(set.begin(), set.end(), "spoor") != set.end()) with_spoor.insert(set);
     EXPECT_EQ(sets(anagrams({.letters = "taalspoor", .with_word = "spoor", .most_sets = 100'000}, h)), with_spoor);
 
+    // A group of the asked word alone, once the threshold leaves out the rest.
+    const AnagramOutcome common_spoor = anagrams({.letters = "taalspoor", .with_word = "spoor", .threshold = 20}, h);
+    ASSERT_FALSE(common_spoor.sets.empty());
+    for (const AnagramSet& set : common_spoor.sets)
+        EXPECT_NE(std::find(set.words.begin(), set.words.end(), "spoor"), set.words.end());
+
     const AnagramOutcome common = anagrams({.letters = "taalspoor", .threshold = 100, .most_sets = 100'000}, h);
     ASSERT_FALSE(common.sets.empty());
     for (const AnagramSet& set : common.sets) EXPECT_GE(set.least_count, 100u);
