@@ -61,7 +61,13 @@ PuzzleHelpWindow::PuzzleHelpWindow(std::filesystem::path folder, UserDialogs& bo
     resize(sizeHint().expandedTo(QSize(560, 640)));
 }
 
-PuzzleHelpWindow::~PuzzleHelpWindow() = default;
+PuzzleHelpWindow::~PuzzleHelpWindow() {
+    // While the dialog part goes, hiding it may still lay out the list and load rows:
+    // nothing may reach the slots of a window that is half gone. The searches are
+    // stopped and waited for first.
+    delete worker_;
+    disconnect(model_, nullptr, this, nullptr);
+}
 
 void PuzzleHelpWindow::build_controls() {
     auto* layout = new QVBoxLayout(this);
