@@ -143,10 +143,16 @@ void take_flag(const std::string& name, Options& options) {
     else if (name == "--tellingen") options.show_counts = true;
 }
 
-}  // namespace
+// Every option of the command line and the searches it belongs to.
+struct KnownOption {
+    const char* name;
+    const char* value;    // what follows the option ("N", "LETTERS"), or nullptr
+    unsigned searches;    // a bit for each Search it goes with
+    bool chooses_search;  // --patroon, --uit and --anagrammen name the search
+};
 
-const std::vector<OptionSpec>& option_specs() {
-    static const std::vector<OptionSpec> specs = {
+const std::vector<KnownOption>& known_options() {
+    static const std::vector<KnownOption> all = {
         {"--modus", "N", in_modes, false},
         {"--hoofdletters", nullptr, everywhere, false},
         {"--y-lijst", nullptr, in_modes, false},
@@ -167,14 +173,16 @@ const std::vector<OptionSpec>& option_specs() {
         {"--min-lengte", "N", in_anagrams, false},
         {"--help", nullptr, everywhere, false},
     };
-    return specs;
+    return all;
 }
+
+}  // namespace
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options options;
     bool have_query = false;
     bool only_query_follows = false;
-    std::vector<const OptionSpec*> given;
+    std::vector<const KnownOption*> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool option = !only_query_follows && arg.size() > 1 && arg.rfind("--", 0) == 0;
@@ -195,24 +203,24 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             have_query = true;
             continue;
         }
-        const auto& specs = option_specs();
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return arg == s.name; });
-        if (spec == specs.end()) {
+        const auto& all = known_options();
+        const auto known = std::find_if(all.begin(), all.end(), [&](const KnownOption& o) { return arg == o.name; });
+        if (known == all.end()) {
             error = "onbekende optie " + arg;
             return std::nullopt;
         }
-        if (spec->chooses_search) {
+        if (known->chooses_search) {
             if (options.search != Search::mode) {
                 error = "kies een van --patroon, --uit en --anagrammen";
                 return std::nullopt;
             }
-            options.search = static_cast<Search>(__builtin_ctz(spec->searches));
+            options.search = static_cast<Search>(__builtin_ctz(known->searches));
         }
-        given.push_back(&*spec);
-        if (!spec->value) {
+        given.push_back(&*known);
+        if (!known->value) {
             take_flag(arg, options);
         } else if (i + 1 >= args.size()) {
-            const std::string value = spec->value;
+            const std::string value = known->value;
             error = arg + " verwacht " + (value == "N" ? "een getal" : value == "PATROON" ? "een patroon" : "letters");
             return std::nullopt;
         } else if (!take_value(arg, args[++i], options, error)) {
@@ -220,9 +228,9 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         }
     }
     const unsigned search_bit = 1u << static_cast<unsigned>(options.search);
-    for (const OptionSpec* spec : given)
-        if (!(spec->searches & search_bit)) {
-            error = std::string(spec->name) + " hoort niet bij " + search_name(options.search);
+    for (const KnownOption* known : given)
+        if (!(known->searches & search_bit)) {
+            error = std::string(known->name) + " hoort niet bij " + search_name(options.search);
             return std::nullopt;
         }
     if (options.search != Search::mode && have_query) {

@@ -40,16 +40,6 @@ struct Options {
     std::size_t shortest_word = 1;                 // --min-lengte, anagrams
 };
 
-// Every option of the command line and the searches it belongs to, for the parser and
-// for what completes options in a shell.
-struct OptionSpec {
-    const char* name;
-    const char* value;     // what follows the option ("N", "LETTERS"), or nullptr
-    unsigned searches;     // a bit for each Search it goes with
-    bool chooses_search;   // --patroon, --uit and --anagrammen name the search
-};
-const std::vector<OptionSpec>& option_specs();
-
 // nullopt, with the reason in `error`, for a command line that is not understood.
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
 
