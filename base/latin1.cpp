@@ -62,6 +62,11 @@ void append_utf8(std::string& out, std::string_view latin1) {
     }
 }
 
+void append_text(std::string& out, std::string_view latin1, bool as_utf8) {
+    if (as_utf8) append_utf8(out, latin1);
+    else out.append(latin1);
+}
+
 std::string latin1_to_utf8(std::string_view latin1) {
     std::string out;
     out.reserve(latin1.size() + latin1.size() / 8);

@@ -19,5 +19,7 @@ std::string utf8_to_latin1_lossy(std::string_view utf8);
 std::string latin1_to_utf8(std::string_view latin1);
 // The same, appended to `out`.
 void append_utf8(std::string& out, std::string_view latin1);
+// Appended as UTF-8, or as the ISO 8859-1 bytes they are.
+void append_text(std::string& out, std::string_view latin1, bool as_utf8);
 
 }  // namespace taalspoor

@@ -27,8 +27,7 @@ class PageSink final : public ResultSink {
 public:
     explicit PageSink(bool latin1_output) : latin1_output_(latin1_output) {}
     void append_line(std::string_view line) override {
-        if (latin1_output_) text.append(line);
-        else append_utf8(text, line);
+        append_text(text, line, !latin1_output_);
         text += '\n';
         ++lines;
     }

@@ -11,10 +11,7 @@ namespace taalspoor::cli {
 void print_rows(const std::vector<SolverRow>& words, const Options& options, bool with_leftovers) {
     const std::size_t shown = std::min(words.size(), options.most_shown.value_or(words.size()));
     std::string out;
-    const auto add = [&](std::string_view latin1) {
-        if (options.latin1_output) out.append(latin1);
-        else append_utf8(out, latin1);
-    };
+    const auto add = [&](std::string_view latin1) { append_text(out, latin1, !options.latin1_output); };
     for (std::size_t i = 0; i < shown; ++i) {
         add(words[i].text);
         if (with_leftovers) {
@@ -34,8 +31,7 @@ void print_rows(const std::vector<SolverRow>& words, const Options& options, boo
 void print_anagram_sets(const SolverOutcome& outcome, const Options& options) {
     std::string out;
     for (const SolverRow& set : outcome.rows) {
-        if (options.latin1_output) out += set.text;
-        else append_utf8(out, set.text);
+        append_text(out, set.text, !options.latin1_output);
         out += '\n';
     }
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -84,13 +84,12 @@ private:
     // The letter at at_ as a square, taking "ij" as one when the rules say so; nullopt
     // when it is no letter.
     std::optional<Square> letter_square() {
-        const auto b = static_cast<unsigned char>(p_[at_]);
-        if (!is_letter(b)) return std::nullopt;
-        if ((b == 'i' || b == 'I') && rules_.ij_at(p_, at_)) {
-            const char j = p_[++at_];
-            return !rules_.exact || b == 'i' ? ij_square : j == 'J' ? ij_square_capitals : ij_square_capital_i;
-        }
-        return rules_.of_letter(b);
+        if (!is_letter(static_cast<unsigned char>(p_[at_]))) return std::nullopt;
+        std::size_t past = at_;
+        Square square;
+        rules_.next_square(p_, past, square);
+        at_ = past - 1;  // the loop steps past the square's last letter
+        return square;
     }
 
     std::optional<PatternError> parse_set(SquareSet& allowed) {
@@ -198,26 +197,27 @@ std::size_t PuzzlePattern::squares_of(std::string_view word) const {
     return squares;
 }
 
-// The wildcard walk over the word's bytes themselves, square by square: no copy of the
-// word, for the patterns that need nothing but the walk.
-bool PuzzlePattern::walks_through(std::string_view word) const {
+// The classic wildcard walk from element e on: on a mismatch, the last run takes one
+// square more; linear in the word. next(at, square) gives the square at `at` and moves
+// `at` past it, false when none is left. Every variable left must be bound.
+template <class Next>
+bool PuzzlePattern::walk(std::size_t e, std::size_t at, Next&& next) const {
     constexpr auto none = static_cast<std::size_t>(-1);
-    const SquareRules& rules = query_.rules;
     const std::size_t m = elements_.size();
-    std::size_t e = 0, at = 0, run = none, run_at = 0;
+    std::size_t run = none, run_at = 0;
     for (;;) {
-        std::size_t next = at;
+        std::size_t past = at;
         Square s;
-        if (!rules.next_square(word, next, s)) break;
+        if (!next(past, s)) break;
         if (e < m && elements_[e].kind == Element::Kind::run) {
             run = e++;
             run_at = at;
-        } else if (e < m && elements_[e].allowed[s]) {
+        } else if (e < m && fits(elements_[e], s)) {
             ++e;
-            at = next;
+            at = past;
         } else if (run != none) {
             e = run + 1;
-            rules.next_square(word, run_at, s);  // the run takes one square more
+            next(run_at, s);  // the run takes one square more
             at = run_at;
         } else {
             return false;
@@ -233,7 +233,8 @@ bool PuzzlePattern::matches(std::string_view word) const {
             const std::size_t squares = squares_of(word);
             if (squares < squares_.least || squares > squares_.most) return false;
         }
-        return walks_through(word);
+        // Over the word's bytes themselves: no copy of the word.
+        return walk(0, 0, [&](std::size_t& at, Square& s) { return query_.rules.next_square(word, at, s); });
     }
     word_squares(word, query_.rules, word_);
     if (word_.size() < squares_.least || word_.size() > squares_.most) return false;
@@ -255,28 +256,13 @@ bool PuzzlePattern::fits(const Element& element, Square s) const {
     return element.kind == Element::Kind::one ? element.allowed[s] : bound_[static_cast<std::size_t>(element.variable)] == s;
 }
 
-// From element e and square `at` on, where every variable left is bound, the classic
-// wildcard walk: on a mismatch, the last run takes one square more. Linear in the word.
+// The walk over the word's squares as matches() laid them out.
 bool PuzzlePattern::walk_from(std::size_t e, std::size_t at) const {
-    constexpr auto none = static_cast<std::size_t>(-1);
-    std::size_t run = none, run_at = 0;
-    const std::size_t m = elements_.size(), n = word_.size();
-    while (at < n) {
-        if (e < m && elements_[e].kind == Element::Kind::run) {
-            run = e++;
-            run_at = at;
-        } else if (e < m && fits(elements_[e], word_[at])) {
-            ++e;
-            ++at;
-        } else if (run != none) {
-            e = run + 1;
-            at = ++run_at;
-        } else {
-            return false;
-        }
-    }
-    while (e < m && elements_[e].kind == Element::Kind::run) ++e;
-    return e == m;
+    return walk(e, at, [this](std::size_t& place, Square& s) {
+        if (place == word_.size()) return false;
+        s = word_[place++];
+        return true;
+    });
 }
 
 // Tries every way while variables are still to be bound; a variable binds one square,

@@ -84,7 +84,8 @@ public:
 
 private:
     std::size_t squares_of(std::string_view word) const;
-    bool walks_through(std::string_view word) const;
+    template <class Next>
+    bool walk(std::size_t element, std::size_t at, Next&& next) const;
     bool matches_squares() const;
     bool fits(const Element& element, Square s) const;
     bool walk_from(std::size_t element, std::size_t at) const;

@@ -88,9 +88,8 @@ std::optional<Square> rarest_needed(const PuzzlePattern& pattern) {
     return rarest;
 }
 
-}  // namespace
-
-// The best place for the filter's conditions: the squares the word ends in, else those
+// The filter of a pattern: it lets through every word the pattern matches. The best
+// place for its conditions: the squares the word ends in, else those
 // it begins with, else the longest run of fixed squares inside it, else the rarest letter
 // it must hold somewhere.
 WordFilter puzzle_filter(const PuzzlePattern& pattern) {
@@ -137,6 +136,8 @@ WordFilter puzzle_filter(const PuzzlePattern& pattern) {
     }
     return filter;
 }
+
+}  // namespace
 
 PuzzleSearch::PuzzleSearch(PuzzlePattern pattern, std::shared_ptr<const IjExceptions> exceptions)
     : exceptions_(std::move(exceptions)), pattern_(std::move(pattern)), filter_(puzzle_filter(pattern_)) {}

@@ -44,7 +44,4 @@ private:
     WordFilter filter_;
 };
 
-// The filter of a pattern. It lets through every word the pattern matches.
-WordFilter puzzle_filter(const PuzzlePattern& pattern);
-
 }  // namespace taalspoor

@@ -45,7 +45,6 @@ public:
     std::optional<std::vector<FoundWord>> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
                                               EventPump& events) const;
 
-    const std::vector<Tile>& tiles() const { return tiles_; }
     // Can the word be laid from the tiles? Fills its squares and leftover when it can.
     bool lays(std::string_view word, FoundWord& found) const;
 

@@ -29,7 +29,6 @@ public:
             if (at == i_at) return true;
         return false;
     }
-    std::size_t size() const { return splits_.size(); }
 
 private:
     // Looked up by a word as it stands in a block of the list, without a copy.

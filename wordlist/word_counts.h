@@ -22,7 +22,6 @@ public:
         const auto it = counts_.find(word);
         return it == counts_.end() ? 0 : it->second;
     }
-    std::size_t size() const { return counts_.size(); }
 
 private:
     std::string bytes_;  // the keys point into it
