@@ -52,8 +52,10 @@ int run(const Options& options, SolverSearch search) {
 
 }  // namespace
 
-int run_pattern_command(const Options& options) { return run(options, SolverSearch::pattern); }
-int run_rack_command(const Options& options) { return run(options, SolverSearch::rack); }
-int run_anagram_command(const Options& options) { return run(options, SolverSearch::anagrams); }
+int run_beside_the_modes(const Options& options) {
+    return run(options, options.search == Search::pattern ? SolverSearch::pattern
+                        : options.search == Search::rack  ? SolverSearch::rack
+                                                          : SolverSearch::anagrams);
+}
 
 }  // namespace taalspoor::cli

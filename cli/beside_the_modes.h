@@ -8,8 +8,7 @@
 
 namespace taalspoor::cli {
 
-int run_pattern_command(const Options& options);
-int run_rack_command(const Options& options);
-int run_anagram_command(const Options& options);
+// The search options.search names (not Search::mode).
+int run_beside_the_modes(const Options& options);
 
 }  // namespace taalspoor::cli

@@ -112,9 +112,7 @@ int main(int argc, char** argv) {
         std::cout << cli::usage_text;
         return 0;
     }
-    if (options->search == cli::Search::pattern) return cli::run_pattern_command(*options);
-    if (options->search == cli::Search::rack) return cli::run_rack_command(*options);
-    if (options->search == cli::Search::anagrams) return cli::run_anagram_command(*options);
+    if (options->search != cli::Search::mode) return cli::run_beside_the_modes(*options);
     const auto mode = static_cast<Mode>(options->mode);
     if (mode == Mode::word_length) {
         // The window asks for the length in a box; here --lengte answers it, and a refused
