@@ -65,6 +65,11 @@ inline bool gewoonteken(unsigned char b) { return detail::byte_tables.ordinary[b
 // ñ to n, ö to o, û ü to u. Capital accented letters and á à â í ó ô ú ù stay.
 inline void accentweg(char& b) { b = static_cast<char>(folded_byte(static_cast<unsigned char>(b))); }
 
+// A word written in small letters alone: a to z and the small accented letters, no
+// capital, digit, hyphen, apostrophe or blank; the words that games such as Scrabble
+// and Lingo allow ("kat", "café"; not "Kat", "d66", "'t", "na-apen").
+bool is_plain_word(std::string_view word);
+
 std::string lower_cased(std::string_view s);   // A to Z only
 std::string accents_folded(std::string_view s);  // accentweg on every byte
 std::string sort_key(std::string_view word);    // the key the list is sorted by

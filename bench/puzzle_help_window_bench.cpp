@@ -30,7 +30,7 @@ void time_to_results(benchmark::State& state, bool rack, const QString& query) {
     SilentBoxes boxes;
     PuzzleHelpWindow window(TAALSPOOR_DATA_DIR, boxes);
     window.show();
-    (rack ? window.rack_choice : window.pattern_choice)->setChecked(true);
+    window.choice_of(rack ? "uit" : "patroon")->setChecked(true);
     std::size_t found = 0;
     bool blank = false;
     for (auto _ : state) {

@@ -28,7 +28,7 @@ void run_pattern(benchmark::State& s, PuzzleQuery query, bool ranked = false) {
     std::size_t found = 0;
     std::int64_t searches = 0;
     for (auto _ : s) {
-        auto words = std::move(*search.run(data_folder, [] { return false; }, events));
+        auto words = std::move(search.run(data_folder, [] { return false; }, events)->words);
         if (ranked) count_and_order(words, counts, 0, WordOrder::most_common_first);
         found = words.size();
         ++searches;

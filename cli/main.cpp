@@ -7,13 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/completion.h"
 #include "cli/file_failure.h"
+#include "cli/help_text.h"
 #include "cli/options.h"
-#include "cli/beside_the_modes.h"
+#include "cli/solver_output.h"
 #include "search/front_end.h"
 #include "search/search_driver.h"
 #include "search/search_state.h"
 #include "search/word_length_mode.h"
+#include "base/file_names.h"
 #include "base/latin1.h"
 #include "wordlist/y_list_builder.h"
 
@@ -98,21 +101,46 @@ int use_y_list(SearchState& state, EventPump& events) {
 }
 
 int usage_error(const std::string& reason) {
-    std::cerr << "taalspoor-zoek: " << reason << "\n\n" << cli::usage_text;
+    std::cerr << "taalspoor-zoek: " << latin1_to_utf8(reason) << "\nMeer uitleg: taalspoor-zoek --help\n";
     return 2;
+}
+
+// A search beside the modes over the working folder's lists. Exit status 0, also with
+// nothing found; 1 for a pattern the search refuses; 2 for an option it refuses; 3 when a
+// file cannot be read.
+int run_beside_the_modes(const cli::Options& options) {
+    try {
+        SolverTables tables(".");
+        cli::print_outcome(*run_solver_query(*options.search, options.solver, tables, [] { return false; }), options);
+        return 0;
+    } catch (const FileError& e) {
+        return report_file_failure(e, standard_list_name);
+    } catch (const QueryError& e) {
+        if (e.about_an_option()) return usage_error(e.message());
+        std::cerr << latin1_to_utf8(e.message()) << '\n';
+        return 1;
+    }
+}
+
+int print_completions(const std::vector<std::string>& words) {
+    for (const std::string& line : cli::completions(words)) std::cout << line << '\n';
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args.front() == cli::completion_option)
+        return print_completions(std::vector<std::string>(args.begin() + 1, args.end()));
     std::string error;
-    const auto options = cli::parse_options(std::vector<std::string>(argv + 1, argv + argc), error);
+    const auto options = cli::parse_options(args, error);
     if (!options) return usage_error(error);
     if (options->help) {
-        std::cout << cli::usage_text;
+        std::cout << cli::help_text();
         return 0;
     }
-    if (options->search != cli::Search::mode) return cli::run_beside_the_modes(*options);
+    if (options->search) return run_beside_the_modes(*options);
     const auto mode = static_cast<Mode>(options->mode);
     if (mode == Mode::word_length) {
         // The window asks for the length in a box; here --lengte answers it, and a refused

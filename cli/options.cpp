@@ -2,243 +2,198 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdint>
+#include <utility>
+
+#include "base/latin1.h"
 
 namespace taalspoor::cli {
 
-const char* const usage_text =
-    "gebruik: taalspoor-zoek [--modus N] [--hoofdletters] [--y-lijst] [--lengte N] [--alles] [--latin1] [ZOEKSTRING]\n"
-    "         taalspoor-zoek --patroon PATROON [--ij] [--hoofdletters] [--lengte N|M-N] [--met LETTERS]\n"
-    "                        [--zonder LETTERS] [--gangbaar] [--drempel N] [--tellingen] [--max N] [--latin1]\n"
-    "         taalspoor-zoek --uit LETTERS [--ij] [--hoofdletters] [--lengte N|M-N] [--gangbaar] [--drempel N]\n"
-    "                        [--tellingen] [--max N] [--latin1]\n"
-    "         taalspoor-zoek --anagrammen LETTERS [--woorden N] [--met WOORD] [--min-lengte N] [--ij]\n"
-    "                        [--hoofdletters] [--drempel N] [--max N] [--latin1]\n"
-    "\n"
-    "Zoekt in nlwrdiso.v3 en Mijnlijst.txt in de huidige map.\n"
-    "  --modus N        zoekwijze 1 tot 11 (standaard 1: woord met onbekende letters)\n"
-    "  --hoofdletters   hoofdlettergevoelig zoeken\n"
-    "  --y-lijst        zoeken in \"nlwrdiso y-versie.v3\" (ij geschreven als y)\n"
-    "  --lengte N       woordlengte voor zoekwijze 11 (2 tot 50); bij --patroon en --uit het\n"
-    "                   aantal hokjes, N of M-N\n"
-    "  --alles          alle pagina's, niet alleen de eerste\n"
-    "  --latin1         uitvoer in ISO 8859-1 in plaats van UTF-8\n"
-    "  --help, -h       dit overzicht\n"
-    "\n"
-    "Het patroon: een letter, . of ? (een hokje), * (nul of meer hokjes), [abc] [a-f]\n"
-    "[^abc] (een of geen van deze letters), @ (klinker), # (medeklinker), 1 tot 9 (hetzelfde\n"
-    "cijfer is dezelfde letter, verschillende cijfers verschillende letters).\n"
-    "  --ij             ij is een hokje (zoals in een kruiswoordraadsel)\n"
-    "  --met LETTERS    het woord heeft minstens deze letters (ee: twee e's)\n"
-    "  --zonder LETTERS het woord heeft geen van deze letters\n"
-    "  --gangbaar       gangbaarste woorden eerst\n"
-    "  --drempel N      alleen woorden die minstens N keer geteld zijn\n"
-    "  --tellingen      toon achter elk woord hoe vaak het geteld is\n"
-    "  --max N          toon hoogstens N woorden (bij --anagrammen: combinaties, standaard\n"
-    "                   10000, hoogstens 1000000)\n"
-    "\n"
-    "--uit LETTERS: alle woorden die met deze letters te leggen zijn, met erachter de letters\n"
-    "die overblijven; een . of ? is een blanco die voor elke letter kan staan.\n"
-    "--anagrammen LETTERS: alle combinaties van woorden die samen precies deze letters hebben.\n"
-    "  --woorden N      hoogstens N woorden per combinatie (1 tot 6, standaard 3)\n"
-    "  --met WOORD      alleen combinaties met dit woord\n"
-    "  --min-lengte N   alleen woorden van minstens N hokjes\n";
-
 namespace {
 
-constexpr unsigned in_modes = 1u << static_cast<unsigned>(Search::mode);
-constexpr unsigned in_pattern = 1u << static_cast<unsigned>(Search::pattern);
-constexpr unsigned in_rack = 1u << static_cast<unsigned>(Search::rack);
-constexpr unsigned in_anagrams = 1u << static_cast<unsigned>(Search::anagrams);
-constexpr unsigned everywhere = in_modes | in_pattern | in_rack | in_anagrams;
-
-const char* search_name(Search search) {
-    switch (search) {
-        case Search::mode: return "de zoekwijzen (--modus)";
-        case Search::pattern: return "--patroon";
-        case Search::rack: return "--uit";
-        case Search::anagrams: return "--anagrammen";
-    }
-    return "";
-}
-
-template <class Number>
-std::optional<Number> whole_number(const std::string& s) {
-    Number value{};
+std::optional<long long> whole_number(const std::string& s) {
+    long long value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
     return value;
 }
 
-// --lengte N, or M-N for the searches beside the modes; anything else is kept as a number
-// for mode 11's message.
-bool take_length(const std::string& text, Options& options, std::string& error) {
-    const std::size_t dash = text.find('-', 1);
-    if (dash != std::string::npos) {
-        const auto from = whole_number<std::size_t>(text.substr(0, dash));
-        const auto to = whole_number<std::size_t>(text.substr(dash + 1));
-        if (!from || !to || *from > *to) {
-            error = "--lengte verwacht N of M-N, niet \"" + text + "\"";
-            return false;
-        }
-        options.shortest = from;
-        options.longest = to;
-        return true;
-    }
-    const auto n = whole_number<int>(text);
-    if (!n) {
-        error = "--lengte verwacht een getal, niet \"" + text + "\"";
-        return false;
-    }
-    options.word_length = n;
-    if (*n >= 0) options.shortest = options.longest = static_cast<std::size_t>(*n);
+std::string not_a_number(const std::string& name, const std::string& value) {
+    return name + " verwacht een getal, niet \"" + value + "\"";
+}
+
+bool take_mode(Options& o, const std::string& value, std::string& error) {
+    const auto n = whole_number(value);
+    if (!n) return error = not_a_number("--modus", value), false;
+    if (*n < 1 || *n > 11) return error = "--modus moet tussen 1 en 11 liggen", false;
+    o.mode = static_cast<int>(*n);
     return true;
 }
 
-// Takes the value of one option into `options`; false, with the reason, when it is not one.
-bool take_value(const std::string& name, const std::string& value, Options& options, std::string& error) {
-    if (name == "--lengte") return take_length(value, options, error);
-    if (name == "--patroon" || name == "--uit" || name == "--anagrammen") {
-        options.query_utf8 = value;
-        return true;
-    }
-    if (name == "--met" || name == "--zonder") {
-        (name == "--met" ? options.with_utf8 : options.without_utf8) = value;
-        return true;
-    }
-    const auto n = whole_number<std::size_t>(value);
-    if (!n) {
-        error = name + " verwacht een getal, niet \"" + value + "\"";
-        return false;
-    }
-    if (name == "--modus") {
-        if (*n < 1 || *n > 11) {
-            error = "--modus moet tussen 1 en 11 liggen";
-            return false;
-        }
-        options.mode = static_cast<int>(*n);
-    } else if (name == "--woorden") {
-        if (*n < 1 || *n > 6) {
-            error = "--woorden moet tussen 1 en 6 liggen";
-            return false;
-        }
-        options.most_words = *n;
-    } else if (name == "--drempel") {
-        options.threshold = static_cast<std::uint32_t>(std::min<std::size_t>(*n, UINT32_MAX));
-    } else if (name == "--max") {
-        options.most_shown = n;
-    } else if (name == "--min-lengte") {
-        options.shortest_word = *n;
-    }
+bool take_word_length(Options& o, const std::string& value, std::string& error) {
+    const auto n = whole_number(value);
+    if (!n) return error = not_a_number("--lengte", value), false;
+    // Mode 11's own box refuses a length outside 2 to 50; main says so before any search.
+    o.word_length = static_cast<int>(std::clamp<long long>(*n, INT32_MIN, INT32_MAX));
     return true;
 }
 
-void take_flag(const std::string& name, Options& options) {
-    if (name == "--hoofdletters") options.case_sensitive = true;
-    else if (name == "--y-lijst") options.y_list = true;
-    else if (name == "--alles") options.all_pages = true;
-    else if (name == "--latin1") options.latin1_output = true;
-    else if (name == "--ij") options.ij_one_square = true;
-    else if (name == "--gangbaar") options.most_common_first = true;
-    else if (name == "--tellingen") options.show_counts = true;
-}
+}  // namespace
 
-// Every option of the command line and the searches it belongs to.
-struct KnownOption {
-    const char* name;
-    const char* value;    // what follows the option ("N", "LETTERS"), or nullptr
-    unsigned searches;    // a bit for each Search it goes with
-    bool chooses_search;  // --patroon, --uit and --anagrammen name the search
-};
-
-const std::vector<KnownOption>& known_options() {
-    static const std::vector<KnownOption> all = {
-        {"--modus", "N", in_modes, false},
-        {"--hoofdletters", nullptr, everywhere, false},
-        {"--y-lijst", nullptr, in_modes, false},
-        {"--lengte", "N", in_modes | in_pattern | in_rack, false},
-        {"--alles", nullptr, in_modes, false},
-        {"--latin1", nullptr, everywhere, false},
-        {"--patroon", "PATROON", in_pattern, true},
-        {"--uit", "LETTERS", in_rack, true},
-        {"--anagrammen", "LETTERS", in_anagrams, true},
-        {"--ij", nullptr, in_pattern | in_rack | in_anagrams, false},
-        {"--met", "LETTERS", in_pattern | in_anagrams, false},
-        {"--zonder", "LETTERS", in_pattern, false},
-        {"--gangbaar", nullptr, in_pattern | in_rack, false},
-        {"--drempel", "N", in_pattern | in_rack | in_anagrams, false},
-        {"--tellingen", nullptr, in_pattern | in_rack, false},
-        {"--max", "N", in_pattern | in_rack | in_anagrams, false},
-        {"--woorden", "N", in_anagrams, false},
-        {"--min-lengte", "N", in_anagrams, false},
-        {"--help", nullptr, everywhere, false},
+const std::vector<CommandOption>& command_options() {
+    static const std::vector<CommandOption> all = {
+        {"--modus", "N", "zoekwijze 1 tot 11 (standaard 1: woord met onbekende letters)", false, take_mode},
+        {"--hoofdletters", nullptr, "hoofdlettergevoelig zoeken", false,
+         [](Options& o, const std::string&, std::string&) { return o.case_sensitive = true; }},
+        {"--y-lijst", nullptr, "zoeken in \"nlwrdiso y-versie.v3\" (ij geschreven als y)", false,
+         [](Options& o, const std::string&, std::string&) { return o.y_list = true; }},
+        {"--lengte", "N", "woordlengte voor zoekwijze 11 (2 tot 50)", false, take_word_length},
+        {"--alles", nullptr, "alle pagina's, niet alleen de eerste", false,
+         [](Options& o, const std::string&, std::string&) { return o.all_pages = true; }},
+        {"--latin1", nullptr, "uitvoer in ISO 8859-1 in plaats van UTF-8", true,
+         [](Options& o, const std::string&, std::string&) { return o.latin1_output = true; }},
+        {"--help", nullptr, "dit overzicht (ook -h)", true,
+         [](Options& o, const std::string&, std::string&) { return o.help = true; }},
     };
     return all;
 }
+
+const CommandOption* command_option(const std::string& name) {
+    const auto& all = command_options();
+    const auto found = std::find_if(all.begin(), all.end(), [&](const CommandOption& o) { return name == o.name; });
+    return found == all.end() ? nullptr : &*found;
+}
+
+namespace {
+
+bool is_option(const std::string& arg) { return arg.size() > 2 && arg.rfind("--", 0) == 0; }
+
+// The search the command line asks for: the one whose option it names. Where it names two,
+// one of them may be an option of the other (a pattern as a filter): then the other is it.
+std::optional<const SolverSearch*> chosen_search(const std::vector<std::string>& args, std::string& error) {
+    std::vector<const SolverSearch*> named;
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        if (const SolverSearch* s = solver_search(arg); s && is_option(arg) &&
+                                                         std::find(named.begin(), named.end(), s) == named.end())
+            named.push_back(s);
+    }
+    std::erase_if(named, [&](const SolverSearch* s) {
+        return std::any_of(named.begin(), named.end(), [&](const SolverSearch* other) { return other->taken(s->option); });
+    });
+    if (named.size() <= 1) return named.empty() ? nullptr : named.front();
+    error = "kies een van";
+    for (const SolverSearch& s : solver_table()) error += std::string(&s == &solver_table().front() ? " " : ", ") + s.option;
+    return std::nullopt;
+}
+
+// Takes a number of the search's option: a number, not below what the search allows.
+bool take_number(const TakenOption& taken, const std::string& value, std::size_t& out, std::string& error) {
+    const auto n = whole_number(value);
+    if (!n) return error = not_a_number(taken.option->name, value), false;
+    if (*n < 0 || static_cast<unsigned long long>(*n) < taken.range.least) return error = out_of_range(taken).message(), false;
+    out = static_cast<std::size_t>(*n);
+    return true;
+}
+
+// N, or M-N.
+bool take_length(const TakenOption& taken, const std::string& value, SquareCount& out, std::string& error) {
+    const std::size_t dash = value.find('-', 1);
+    std::size_t from = 0, to = 0;
+    if (dash == std::string::npos) {
+        if (!take_number(taken, value, from, error)) return false;
+        out = {from, from};
+        return true;
+    }
+    const std::string first = value.substr(0, dash), second = value.substr(dash + 1);
+    if (!whole_number(first) || !whole_number(second)) {
+        error = std::string(taken.option->name) + " verwacht N of M-N, niet \"" + value + "\"";
+        return false;
+    }
+    if (!take_number(taken, first, from, error) || !take_number(taken, second, to, error)) return false;
+    out = {from, to};
+    return true;
+}
+
+// Sets the option in the query, as the option table says.
+bool apply(const TakenOption& taken, const std::string& value, SolverQuery& query, std::string& error) {
+    return std::visit(
+        [&](auto target) -> bool {
+            using Target = decltype(target);
+            if constexpr (std::is_same_v<Target, bool SolverQuery::*>) {
+                query.*target = taken.option->flag_value;
+                return true;
+            } else if constexpr (std::is_same_v<Target, void (*)(SolverQuery&)>) {
+                target(query);
+                return true;
+            } else if constexpr (std::is_same_v<Target, std::size_t SolverQuery::*>) {
+                return take_number(taken, value, query.*target, error);
+            } else if constexpr (std::is_same_v<Target, std::string SolverQuery::*>) {
+                query.*target = utf8_to_latin1_lossy(value);
+                return true;
+            } else {
+                return take_length(taken, value, query.*target, error);
+            }
+        },
+        taken.option->sets);
+}
+
+const char* owner_of_modes = "de zoekwijzen (--modus)";
 
 }  // namespace
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
     Options options;
-    bool have_query = false;
-    bool only_query_follows = false;
-    std::vector<const KnownOption*> given;
+    const auto search = chosen_search(args, error);
+    if (!search) return std::nullopt;
+    options.search = *search;
+    const std::string owner = options.search ? options.search->option : owner_of_modes;
+    bool have_text = false, only_text_follows = false;
+    std::vector<std::pair<const TakenOption*, std::string>> given;  // the search's options and their values
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const bool option = !only_query_follows && arg.size() > 1 && arg.rfind("--", 0) == 0;
-        if (option && arg == "--") {
-            only_query_follows = true;
-            continue;
-        }
-        if (!only_query_follows && (arg == "--help" || arg == "-h")) {
+        const bool has_value = i + 1 < args.size();
+        if (!only_text_follows && arg == "--") {
+            only_text_follows = true;
+        } else if (!only_text_follows && arg == "-h") {
             options.help = true;
-            continue;
-        }
-        if (!option) {
-            if (have_query) {
-                error = "meer dan een zoekstring";
-                return std::nullopt;
-            }
+        } else if (only_text_follows || !is_option(arg)) {
+            if (options.search) return error = owner + " neemt geen zoekstring", std::nullopt;
+            if (have_text) return error = "meer dan een zoekstring", std::nullopt;
             options.query_utf8 = arg;
-            have_query = true;
-            continue;
-        }
-        const auto& all = known_options();
-        const auto known = std::find_if(all.begin(), all.end(), [&](const KnownOption& o) { return arg == o.name; });
-        if (known == all.end()) {
-            error = "onbekende optie " + arg;
-            return std::nullopt;
-        }
-        if (known->chooses_search) {
-            if (options.search != Search::mode) {
-                error = "kies een van --patroon, --uit en --anagrammen";
-                return std::nullopt;
-            }
-            options.search = static_cast<Search>(__builtin_ctz(known->searches));
-        }
-        given.push_back(&*known);
-        if (!known->value) {
-            take_flag(arg, options);
-        } else if (i + 1 >= args.size()) {
-            const std::string value = known->value;
-            error = arg + " verwacht " + (value == "N" ? "een getal" : value == "PATROON" ? "een patroon" : "letters");
-            return std::nullopt;
-        } else if (!take_value(arg, args[++i], options, error)) {
-            return std::nullopt;
+            have_text = true;
+        } else if (options.search && arg == options.search->option) {
+            const bool value_follows = has_value && (options.search->text == QueryText::required || !is_option(args[i + 1]));
+            if (options.search->text == QueryText::required && !value_follows)
+                return error = arg + " verwacht " + options.search->value_name, std::nullopt;
+            if (value_follows) options.solver.text = utf8_to_latin1_lossy(args[++i]);
+        } else if (const CommandOption* command = command_option(arg);
+                   command && (command->every_search || !options.search)) {
+            if (command->value_name && !has_value) return error = arg + " verwacht " + command->value_name, std::nullopt;
+            if (!command->take(options, command->value_name ? args[++i] : std::string(), error)) return std::nullopt;
+        } else if (const TakenOption* taken = options.search ? options.search->taken(arg) : nullptr) {
+            if (taken->shown_value_name() && !has_value)
+                return error = arg + " verwacht " + taken->shown_value_name(), std::nullopt;
+            given.emplace_back(taken, taken->shown_value_name() ? args[++i] : std::string());
+        } else if (command || solver_option(arg) || solver_search(arg)) {
+            return error = arg + " hoort niet bij " + owner, std::nullopt;
+        } else {
+            return error = "onbekende optie " + arg, std::nullopt;
         }
     }
-    const unsigned search_bit = 1u << static_cast<unsigned>(options.search);
-    for (const KnownOption* known : given)
-        if (!(known->searches & search_bit)) {
-            error = std::string(known->name) + " hoort niet bij " + search_name(options.search);
-            return std::nullopt;
-        }
-    if (options.search != Search::mode && have_query) {
-        error = std::string(search_name(options.search)) + " neemt geen zoekstring";
-        return std::nullopt;
-    }
-    if (options.search == Search::anagrams && options.most_shown && *options.most_shown > 1'000'000) {
-        error = "--max is bij --anagrammen hoogstens 1000000";
+    if (!options.search) return options;
+    // In the order of the option table, so that --min-lengte holds after --alle-woorden.
+    const auto& order = solver_options();
+    const auto place = [&](const TakenOption* t) { return std::find(order.begin(), order.end(), t->option) - order.begin(); };
+    std::stable_sort(given.begin(), given.end(), [&](const auto& a, const auto& b) { return place(a.first) < place(b.first); });
+    options.solver = [&] {
+        SolverQuery query = default_query(*options.search);
+        query.text = std::move(options.solver.text);
+        return query;
+    }();
+    for (const auto& [taken, value] : given)
+        if (!apply(*taken, value, options.solver, error)) return std::nullopt;
+    if (const auto refused = check_solver_query(*options.search, options.solver)) {
+        error = refused->message();
         return std::nullopt;
     }
     return options;

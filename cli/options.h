@@ -1,48 +1,46 @@
 #pragma once
 // The command line of taalspoor-zoek: one of the eleven modes, as the window runs them,
-// or one of the searches beside them: the puzzle pattern, words from letters, anagrams
-// into several words.
+// or one of the searches beside them (a row of the solver table, chosen by its option).
+// The options of the modes and those every search takes are in the table here; the
+// options of the searches beside the modes are the solver table's.
+//
+//     taalspoor-zoek --modus 3 heid              the modes: mode 3, the search string heid
+//     taalspoor-zoek --uit aeinrst --lengte 5-7  the row "uit" with its --lengte
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "search/solver_table.h"
+
 namespace taalspoor::cli {
 
-enum class Search {
-    mode,      // [--modus N] ZOEKSTRING
-    pattern,   // --patroon PATROON
-    rack,      // --uit LETTERS
-    anagrams,  // --anagrammen LETTERS
-};
-
 struct Options {
-    Search search = Search::mode;
+    const SolverSearch* search = nullptr;  // none: the eleven modes
     int mode = 1;
     bool case_sensitive = false;
     bool y_list = false;
-    std::optional<int> word_length;  // --lengte N
+    std::optional<int> word_length;  // mode 11's --lengte
     bool all_pages = false;
+    std::string query_utf8;  // the modes' search string
     bool latin1_output = false;
-    std::string query_utf8;  // the search string, the pattern or the letters
     bool help = false;
-
-    // The searches beside the modes.
-    bool ij_one_square = false;
-    std::optional<std::size_t> shortest, longest;  // --lengte N or M-N, in squares
-    std::string with_utf8, without_utf8;           // --met (letters, or the anagrams' word), --zonder
-    bool most_common_first = false;                // --gangbaar
-    std::uint32_t threshold = 0;                   // --drempel
-    bool show_counts = false;                      // --tellingen
-    std::optional<std::size_t> most_shown;         // --max
-    std::size_t most_words = 3;                    // --woorden, anagrams
-    std::size_t shortest_word = 1;                 // --min-lengte, anagrams
+    SolverQuery solver;  // the search beside the modes, its defaults and the options given
 };
+
+// One option of the modes, or of every search, each once: --help is made from these.
+struct CommandOption {
+    const char* name;
+    const char* value_name;  // nullptr: a flag
+    const char* help;
+    bool every_search;  // also beside the modes (--latin1)
+    // Takes the value (empty for a flag); false, with the reason, when it is not one.
+    bool (*take)(Options& options, const std::string& value, std::string& error);
+};
+const std::vector<CommandOption>& command_options();
+const CommandOption* command_option(const std::string& name);
 
 // nullopt, with the reason in `error`, for a command line that is not understood.
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
-
-extern const char* const usage_text;
 
 }  // namespace taalspoor::cli

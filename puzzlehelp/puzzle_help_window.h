@@ -1,6 +1,7 @@
 #pragma once
-// The "Puzzelhulp" window, beside the main window: the puzzle pattern, words from letters
-// and anagrams as the user types. A search starts after a short pause in typing, runs on
+// The "Puzzelhulp" window, beside the main window: the searches of the solver table (the
+// puzzle pattern, words from letters, anagrams, ...) as the user types. The choice of
+// search and the controls of its options are made from the table. A search starts after a short pause in typing, runs on
 // a thread of its own and is stopped by the next keystroke or option change; the window
 // answers every event meanwhile. The results come ranked, with a bar for how common each
 // word is, 200 at a time as the list scrolls; they can be copied, saved as a result file,
@@ -11,18 +12,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "search/solver_query.h"
+#include "search/solver_table.h"
 
 class QAction;
+class QBoxLayout;
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 class QTreeView;
 
 namespace taalspoor {
@@ -31,6 +29,7 @@ class FileDialogs;
 class PlatformFileDialogs;
 class ResultRowsModel;
 class SearchWorker;
+class SolverOptionControls;
 class UserDialogs;
 
 class PuzzleHelpWindow final : public QDialog {
@@ -45,27 +44,18 @@ public:
     // How long typing must pause before a search starts.
     static constexpr int pause_ms = 150;
 
-    // The query as the controls now say it.
+    // The search chosen and the query as the controls now say it.
+    const SolverSearch& chosen_search() const;
     SolverQuery query() const;
     bool searching() const;
 
-    // The controls, for the tests and the main window.
-    QRadioButton* pattern_choice;
-    QRadioButton* rack_choice;
-    QRadioButton* anagram_choice;
+    // The controls, for the tests and the main window: a choice for each search of the
+    // solver table, in its order.
+    std::vector<QRadioButton*> search_choices;
+    QRadioButton* choice_of(std::string_view search_name) const;
     QLineEdit* query_field;
     QLabel* error_line;
-    QCheckBox* ij_one_square;
-    QCheckBox* case_sensitive;
-    QSpinBox* shortest;
-    QSpinBox* longest;
-    QLineEdit* with_letters;
-    QLineEdit* without_letters;
-    QSpinBox* most_words;
-    QLineEdit* with_word;
-    QCheckBox* common_only;
-    QSpinBox* threshold;
-    QComboBox* order;
+    SolverOptionControls& options() { return *options_; }
     QTreeView* results;
     QLabel* count_line;
     QPushButton* copy_button;
@@ -91,6 +81,10 @@ protected:
 
 private:
     void build_controls();
+    void build_search_choice(QBoxLayout& layout);
+    void build_query_field(QBoxLayout& layout);
+    void build_results(QBoxLayout& layout);
+    void build_buttons(QBoxLayout& layout);
     void show_options_of_search();
     // A keystroke or an option changed: the running search stops, a new one is due.
     void query_changed();
@@ -106,7 +100,7 @@ private:
     std::filesystem::path folder_;
     UserDialogs& boxes_;
     QButtonGroup* search_choice_ = nullptr;
-    QFormLayout* options_ = nullptr;
+    SolverOptionControls* options_ = nullptr;
     ResultRowsModel* model_ = nullptr;
     SearchWorker* worker_ = nullptr;
     QTimer pause_;

@@ -9,12 +9,27 @@
 
 namespace taalspoor {
 
-void ResultRowsModel::set_rows(std::vector<SolverRow> rows, bool sets) {
+void ResultRowsModel::set_outcome(SolverOutcome outcome) {
     beginResetModel();
-    rows_ = std::move(rows);
-    sets_ = sets;
-    shown_ = std::min<std::size_t>(rows_.size(), batch);
+    outcome_ = std::move(outcome);
+    shown_ = std::min<std::size_t>(outcome_.rows.size(), batch);
     endResetModel();
+}
+
+bool ResultRowsModel::has_column(Column column) const {
+    const SolverSearch* search = outcome_.search;
+    switch (column) {
+        case text_column: return true;
+        case leftover_column: return search && search->columns.leftover;
+        case explanation_column: return search && search->columns.explanation;
+        case commonness_column: return !search || search->columns.count;
+        case columns: break;
+    }
+    return false;
+}
+
+QString ResultRowsModel::text_of(const SolverRow& row) {
+    return from_latin1(row.text).replace(QLatin1Char(set_word_separator), QStringLiteral(" · "));
 }
 
 int ResultRowsModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(shown_); }
@@ -23,16 +38,19 @@ int ResultRowsModel::columnCount(const QModelIndex& parent) const { return paren
 
 QVariant ResultRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || static_cast<std::size_t>(index.row()) >= shown_) return {};
-    const SolverRow& row = rows_[static_cast<std::size_t>(index.row())];
+    const SolverRow& row = outcome_.rows[static_cast<std::size_t>(index.row())];
     const QString counted = QStringLiteral("%1 keer geteld").arg(QLocale(QLocale::Dutch).toString(static_cast<qulonglong>(row.count)));
     switch (index.column()) {
         case text_column:
-            if (role == Qt::DisplayRole) return from_latin1(row.text);
-            if (role == Qt::ToolTipRole) return sets_ ? QStringLiteral("het minst gangbare woord: %1").arg(counted) : counted;
+            if (role == Qt::DisplayRole) return text_of(row);
+            if (role == Qt::ToolTipRole) return sets() ? QStringLiteral("het minst gangbare woord: %1").arg(counted) : counted;
             break;
         case leftover_column:
             if (role == Qt::DisplayRole) return from_latin1(row.leftover);
             if (role == Qt::ToolTipRole) return QStringLiteral("de letters die overblijven");
+            break;
+        case explanation_column:
+            if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return from_latin1(row.explanation);
             break;
         case commonness_column:
             if (role == Qt::DisplayRole) return static_cast<qulonglong>(row.count);
@@ -45,18 +63,21 @@ QVariant ResultRowsModel::data(const QModelIndex& index, int role) const {
 QVariant ResultRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-        case text_column: return sets_ ? QStringLiteral("Combinatie") : QStringLiteral("Woord");
+        case text_column: return sets() ? QStringLiteral("Combinatie") : QStringLiteral("Woord");
         case leftover_column: return QStringLiteral("Over");
+        case explanation_column: return QStringLiteral("Uitleg");
         case commonness_column: return QStringLiteral("Gangbaar");
     }
     return {};
 }
 
-bool ResultRowsModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && shown_ < rows_.size(); }
+bool ResultRowsModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && shown_ < outcome_.rows.size();
+}
 
 void ResultRowsModel::fetchMore(const QModelIndex& parent) {
     if (!canFetchMore(parent)) return;
-    const std::size_t more = std::min<std::size_t>(rows_.size() - shown_, batch);
+    const std::size_t more = std::min<std::size_t>(outcome_.rows.size() - shown_, batch);
     beginInsertRows({}, static_cast<int>(shown_), static_cast<int>(shown_ + more - 1));
     shown_ += more;
     endInsertRows();

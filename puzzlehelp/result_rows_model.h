@@ -1,29 +1,36 @@
 #pragma once
-// The rows of the Puzzelhulp window: the word (or the words of a set), the letters left
-// over, and how common it is. A search may give hundreds of thousands of words; the view
+// The rows of the Puzzelhulp window: the word (or the words of a set, separated by
+// " · "), the letters left over, the explanation, and how common it is, as the search
+// that gave them has them. A search may give hundreds of thousands of words; the view
 // gets them 200 at a time as it scrolls down, so nothing is cut and nothing waits.
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <vector>
 
-#include "search/solver_query.h"
+#include "search/solver_table.h"
 
 namespace taalspoor {
 
 class ResultRowsModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { text_column, leftover_column, commonness_column, columns };
+    enum Column { text_column, leftover_column, explanation_column, commonness_column, columns };
     static constexpr int batch = 200;
 
     using QAbstractTableModel::QAbstractTableModel;
 
     // The rows of a new answer; the first batch is shown at once.
-    void set_rows(std::vector<SolverRow> rows, bool sets);
-    void clear() { set_rows({}, false); }
-    const std::vector<SolverRow>& all_rows() const { return rows_; }
+    void set_outcome(SolverOutcome outcome);
+    void clear() { set_outcome({}); }
+    const std::vector<SolverRow>& all_rows() const { return outcome_.rows; }
+    // The search that gave the rows; none before the first answer.
+    const SolverSearch* search() const { return outcome_.search; }
     std::size_t shown() const { return shown_; }
+    // Does the search give this column?
+    bool has_column(Column column) const;
+    // The row's text as the list shows it.
+    static QString text_of(const SolverRow& row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,9 +40,10 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
-    std::vector<SolverRow> rows_;
+    bool sets() const { return outcome_.search && outcome_.search->columns.sets; }
+
+    SolverOutcome outcome_;
     std::size_t shown_ = 0;
-    bool sets_ = false;
 };
 
 // Draws how common a word is as a small bar: the count on a scale of tens, so that a

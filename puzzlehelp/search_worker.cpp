@@ -2,8 +2,9 @@
 
 #include <QMetaObject>
 
+#include <new>
+
 #include "base/file_error.h"
-#include "search/puzzle_pattern.h"
 #include "window_support/latin1_text.h"
 
 namespace taalspoor {
@@ -38,23 +39,34 @@ void SearchWorker::deliver(std::uint64_t number, const std::function<void()>& an
         Qt::QueuedConnection);
 }
 
-void SearchWorker::start(SolverQuery query) {
+void SearchWorker::deliver_failure(std::uint64_t number, const QString& message) {
+    deliver(number, [this, message] { emit failed(message); });
+}
+
+void SearchWorker::start(const SolverSearch& search, SolverQuery query) {
     cancel();
     const std::uint64_t number = newest_;
     running_ = true;
     auto job = std::make_unique<Job>();
     Job* const mine = job.get();
-    job->thread = std::jthread([this, mine, number, query = std::move(query)] {
+    job->thread = std::jthread([this, mine, number, &search, query = std::move(query)] {
+        // Whatever ends the search ends it here, as a line in the window: the program goes on.
         try {
-            auto outcome = run_solver_query(query, tables_, [mine] { return mine->stop.load(); });
+            auto outcome = run_solver_query(search, query, tables_, [mine] { return mine->stop.load(); });
             if (outcome) {
                 auto shared = std::make_shared<const SolverOutcome>(std::move(*outcome));
                 deliver(number, [this, shared] { emit finished(*shared); });
             }
-        } catch (const PatternError& error) {
-            deliver(number, [this, message = from_latin1(error.message())] { emit failed(message); });
+        } catch (const QueryError& error) {
+            deliver_failure(number, from_latin1(error.message()));
         } catch (const FileError& error) {
-            deliver(number, [this, message = from_latin1(error.what())] { emit failed(message); });
+            deliver_failure(number, from_latin1(error.what()));
+        } catch (const std::bad_alloc&) {
+            deliver_failure(number, QStringLiteral("te weinig geheugen voor deze zoekopdracht"));
+        } catch (const std::exception& error) {
+            deliver_failure(number, QStringLiteral("de zoekopdracht liep vast: %1").arg(QString::fromLocal8Bit(error.what())));
+        } catch (...) {
+            deliver_failure(number, QStringLiteral("de zoekopdracht liep vast"));
         }
         mine->done = true;
     });

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "search/solver_query.h"
+#include "search/solver_table.h"
 
 namespace taalspoor {
 
@@ -24,14 +24,15 @@ public:
     ~SearchWorker() override;
 
     // Starts the search; one still running is told to stop, and its answer never comes.
-    void start(SolverQuery query);
+    void start(const SolverSearch& search, SolverQuery query);
     // Stops the running search; no answer comes.
     void cancel();
     bool running() const { return running_; }
 
 signals:
     void finished(const taalspoor::SolverOutcome& outcome);
-    // A pattern the search refuses, or a file it cannot read.
+    // A pattern the search refuses, a file it cannot read, too little memory: whatever
+    // ended the search, in a line for the window.
     void failed(const QString& message);
 
 private:
@@ -42,6 +43,7 @@ private:
     };
     void stop_all();
     void deliver(std::uint64_t number, const std::function<void()>& answer);
+    void deliver_failure(std::uint64_t number, const QString& message);
 
     SolverTables tables_;
     std::vector<std::unique_ptr<Job>> jobs_;

@@ -368,10 +368,11 @@ std::optional<AnagramOutcome> AnagramSearch::run(const std::filesystem::path& fo
     AnagramOutcome outcome;
     const TileCounts tiles(tiles_of(query_.letters, query_.rules, false));
     if (tiles.tiles() == 0) return outcome;
-    const WordFilter filter = tiles_filter(tiles, query_.rules, 0, static_cast<std::size_t>(-1));
+    const WordFilter filter = tiles_filter(tiles, query_.rules, 0, no_limit);
     Letters letters;
     std::vector<std::uint16_t> scratch(tiles.letters());
-    auto found = collect_words(folder, nullptr, &filter, should_stop, events, [&](std::string_view word, FoundWord& out) {
+    const ListReading reading{nullptr, &filter, query_.plain_words_only};
+    auto found = collect_words(folder, reading, should_stop, events, [&](std::string_view word, FoundWord& out) {
         std::size_t squares = 0;
         if (!letters_of_word(word, query_.rules, tiles, letters, scratch, squares) || squares < query_.shortest_word)
             return false;
@@ -403,7 +404,35 @@ AnagramSearch::AnagramSearch(AnagramQuery query, std::shared_ptr<const IjExcepti
                              std::shared_ptr<const WordCounts> counts)
     : query_(std::move(query)), exceptions_(std::move(exceptions)), counts_(std::move(counts)) {
     query_.rules.exceptions = exceptions_.get();
-    query_.most_words = std::clamp<std::size_t>(query_.most_words, 1, most_words_in_a_set);
+    if (query_.most_words < 1 || query_.most_words > most_words_in_a_set)
+        throw QueryError{.option = "--woorden", .what = "moet tussen 1 en " + std::to_string(most_words_in_a_set) + " liggen"};
+}
+
+std::optional<SolverOutcome> solve_anagram_sets(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+    const AnagramQuery anagrams{query.text,
+                                query.rules(),
+                                query.most_words,
+                                query.with,
+                                query.shortest_word,
+                                static_cast<std::uint32_t>(std::min<std::size_t>(query.threshold, UINT32_MAX)),
+                                query.most_rows,
+                                query.plain_words};
+    NoEvents events;
+    const auto found =
+        AnagramSearch(anagrams, tables.exceptions_for(query), tables.counts()).run(tables.folder(), should_stop, events);
+    if (!found) return std::nullopt;
+    SolverOutcome outcome;
+    outcome.in_all = found->sets_in_all;
+    outcome.cut_short = found->cut_short;
+    for (const AnagramSet& set : found->sets) {
+        SolverRow row{.count = set.least_count};
+        for (const std::string& word : set.words) {
+            if (!row.text.empty()) row.text += set_word_separator;
+            row.text += word;
+        }
+        outcome.rows.push_back(std::move(row));
+    }
+    return outcome;
 }
 
 }  // namespace taalspoor

@@ -26,6 +26,8 @@
 #include <vector>
 
 #include "base/event_pump.h"
+#include "search/query_error.h"
+#include "search/solver_query.h"
 #include "search/squares.h"
 #include "wordlist/ij_exceptions.h"
 #include "wordlist/word_counts.h"
@@ -40,6 +42,7 @@ struct AnagramQuery {
     std::size_t shortest_word = 1;   // in squares
     std::uint32_t threshold = 0;     // only words counted at least so often
     std::size_t most_sets = 10'000;  // kept and given, the best first
+    bool plain_words_only = false;   // only words of small letters (is_plain_word)
 };
 
 struct AnagramSet {
@@ -60,6 +63,7 @@ public:
     static constexpr std::uint64_t most_work = 50'000'000;
     static constexpr std::size_t most_words_in_a_set = 6;
 
+    // Throws QueryError for a number of words outside 1 to most_words_in_a_set.
     AnagramSearch(AnagramQuery query, std::shared_ptr<const IjExceptions> exceptions,
                   std::shared_ptr<const WordCounts> counts);
 
@@ -76,5 +80,10 @@ private:
     std::shared_ptr<const IjExceptions> exceptions_;
     std::shared_ptr<const WordCounts> counts_;
 };
+
+// Anagrams into several words as a row of the solver table: the query's text is the
+// letters, --met the word every set holds; a row is a set, its words separated by
+// set_word_separator.
+std::optional<SolverOutcome> solve_anagram_sets(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop);
 
 }  // namespace taalspoor

@@ -18,6 +18,13 @@ struct FoundWord {
     std::size_t squares = 0;   // words from letters: how many squares it fills
 };
 
+// The words of a search over the list, and whether its bound of work cut it short: then
+// they are the words it found until then.
+struct FoundWords {
+    std::vector<FoundWord> words;
+    bool cut_short = false;
+};
+
 // Merges the own list's matches into the list's (both in their own order): each own word
 // in its place by the list's sort order, a word the list found already left out.
 std::vector<FoundWord> merged_with_own_words(std::vector<FoundWord> list_words, std::vector<FoundWord> own_words);

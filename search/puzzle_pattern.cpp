@@ -4,11 +4,6 @@
 
 namespace taalspoor {
 
-std::string PatternError::message() const {
-    if (place == 0) return "Fout in het patroon: " + what;
-    return "Fout in het patroon op plaats " + std::to_string(place) + ": " + what;
-}
-
 namespace {
 
 using SquareSet = std::bitset<square_kinds>;
@@ -43,7 +38,7 @@ class Parser {
 public:
     Parser(std::string_view pattern, const SquareRules& rules) : p_(pattern), rules_(rules), sets_(rules) {}
 
-    std::optional<PatternError> parse(std::vector<PuzzlePattern::Element>& out) {
+    std::optional<QueryError> parse(std::vector<PuzzlePattern::Element>& out) {
         using Element = PuzzlePattern::Element;
         for (at_ = 0; at_ < p_.size(); ++at_) {
             const char c = p_[at_];
@@ -74,25 +69,25 @@ public:
             }
             out.push_back(e);
         }
-        if (out.empty()) return PatternError{0, "het patroon is leeg"};
+        if (out.empty()) return QueryError{.what = "het patroon is leeg"};
         return std::nullopt;
     }
 
 private:
-    PatternError error(std::string what) const { return PatternError{at_ + 1, std::move(what)}; }
+    QueryError error(std::string what) const { return QueryError{.place = at_ + 1, .what = std::move(what)}; }
 
     // The letter at at_ as a square, taking "ij" as one when the rules say so; nullopt
     // when it is no letter.
     std::optional<Square> letter_square() {
         if (!is_letter(static_cast<unsigned char>(p_[at_]))) return std::nullopt;
         std::size_t past = at_;
-        Square square;
+        Square square = 0;
         rules_.next_square(p_, past, square);
         at_ = past - 1;  // the loop steps past the square's last letter
         return square;
     }
 
-    std::optional<PatternError> parse_set(SquareSet& allowed) {
+    std::optional<QueryError> parse_set(SquareSet& allowed) {
         const std::size_t open = at_;
         ++at_;
         const bool negated = at_ < p_.size() && (p_[at_] == '^' || p_[at_] == '!');
@@ -150,7 +145,7 @@ std::vector<Square> letter_squares(std::string_view letters, const SquareRules& 
 
 }  // namespace
 
-std::variant<PatternError, PuzzlePattern> PuzzlePattern::compile(const PuzzleQuery& query) {
+std::variant<QueryError, PuzzlePattern> PuzzlePattern::compile(const PuzzleQuery& query) {
     PuzzlePattern pattern;
     pattern.query_ = query;
     Parser parser(query.pattern, query.rules);
@@ -165,7 +160,7 @@ std::variant<PatternError, PuzzlePattern> PuzzlePattern::compile(const PuzzleQue
     }
     pattern.squares_ = {std::max(fixed, query.length.least), std::min(runs ? query.length.most : fixed, query.length.most)};
     // The pattern alone holds a word to `fixed` squares, or to at least that many.
-    pattern.length_narrowed_ = pattern.squares_.least != fixed || pattern.squares_.most != (runs ? SquareCount{}.most : fixed);
+    pattern.length_narrowed_ = pattern.squares_.least != fixed || pattern.squares_.most != (runs ? no_limit : fixed);
     const std::size_t m = pattern.elements_.size();
     pattern.fixed_from_.assign(m + 1, 0);
     pattern.binds_from_.assign(m + 1, false);
@@ -201,8 +196,8 @@ std::size_t PuzzlePattern::squares_of(std::string_view word) const {
 // square more; linear in the word. next(at, square) gives the square at `at` and moves
 // `at` past it, false when none is left. Every variable left must be bound.
 template <class Next>
-bool PuzzlePattern::walk(std::size_t e, std::size_t at, Next&& next) const {
-    constexpr auto none = static_cast<std::size_t>(-1);
+bool PuzzlePattern::walk(std::size_t e, std::size_t at, const Workspace* w, Next&& next) const {
+    constexpr auto none = no_limit;
     const std::size_t m = elements_.size();
     std::size_t run = none, run_at = 0;
     for (;;) {
@@ -212,7 +207,9 @@ bool PuzzlePattern::walk(std::size_t e, std::size_t at, Next&& next) const {
         if (e < m && elements_[e].kind == Element::Kind::run) {
             run = e++;
             run_at = at;
-        } else if (e < m && fits(elements_[e], s)) {
+        } else if (e < m && (elements_[e].kind == Element::Kind::one
+                                 ? elements_[e].allowed[s]
+                                 : w->bound[static_cast<std::size_t>(elements_[e].variable)] == s)) {
             ++e;
             at = past;
         } else if (run != none) {
@@ -227,40 +224,33 @@ bool PuzzlePattern::walk(std::size_t e, std::size_t at, Next&& next) const {
     return e == m;
 }
 
-bool PuzzlePattern::matches(std::string_view word) const {
+bool PuzzlePattern::matches(std::string_view word, Workspace& w) const {
     if (walks_bytes_) {
-        if (length_narrowed_) {
-            const std::size_t squares = squares_of(word);
-            if (squares < squares_.least || squares > squares_.most) return false;
-        }
-        // Over the word's bytes themselves: no copy of the word.
-        return walk(0, 0, [&](std::size_t& at, Square& s) { return query_.rules.next_square(word, at, s); });
+        if (length_narrowed_ && !squares_.holds(squares_of(word))) return false;
+        // Over the word's bytes themselves: no copy of the word, and no variable to bind.
+        return walk(0, 0, nullptr, [&](std::size_t& at, Square& s) { return query_.rules.next_square(word, at, s); });
     }
-    word_squares(word, query_.rules, word_);
-    if (word_.size() < squares_.least || word_.size() > squares_.most) return false;
+    word_squares(word, query_.rules, w.word);
+    if (!squares_.holds(w.word.size())) return false;
     if (forbidden_.any())
-        for (const Square s : word_)
+        for (const Square s : w.word)
             if (forbidden_[s]) return false;
     for (const auto& [square, times] : required_)
-        if (static_cast<std::size_t>(std::count(word_.begin(), word_.end(), square)) < times) return false;
-    return matches_squares();
+        if (static_cast<std::size_t>(std::count(w.word.begin(), w.word.end(), square)) < times) return false;
+    return matches_squares(w);
 }
 
-bool PuzzlePattern::matches_squares() const {
-    if (!has_variables_) return walk_from(0, 0);
-    is_bound_.fill(false);
-    return match_from(0, 0);
-}
-
-bool PuzzlePattern::fits(const Element& element, Square s) const {
-    return element.kind == Element::Kind::one ? element.allowed[s] : bound_[static_cast<std::size_t>(element.variable)] == s;
+bool PuzzlePattern::matches_squares(Workspace& w) const {
+    if (!has_variables_) return walk_from(0, 0, w);
+    w.is_bound.fill(false);
+    return match_from(0, 0, w);
 }
 
 // The walk over the word's squares as matches() laid them out.
-bool PuzzlePattern::walk_from(std::size_t e, std::size_t at) const {
-    return walk(e, at, [this](std::size_t& place, Square& s) {
-        if (place == word_.size()) return false;
-        s = word_[place++];
+bool PuzzlePattern::walk_from(std::size_t e, std::size_t at, const Workspace& w) const {
+    return walk(e, at, &w, [&w](std::size_t& place, Square& s) {
+        if (place == w.word.size()) return false;
+        s = w.word[place++];
         return true;
     });
 }
@@ -268,27 +258,27 @@ bool PuzzlePattern::walk_from(std::size_t e, std::size_t at) const {
 // Tries every way while variables are still to be bound; a variable binds one square,
 // so once none is left to bind the walk finishes the word. The work is bounded: a
 // pattern with many runs between new variables can ask more than any search may take.
-bool PuzzlePattern::match_from(std::size_t e, std::size_t at) const {
-    const std::size_t n = word_.size();
-    if (++work_done_ > most_work) too_hard_ = true;
-    if (too_hard_ || n - at < fixed_from_[e]) return false;
-    if (!binds_from_[e]) return walk_from(e, at);
+bool PuzzlePattern::match_from(std::size_t e, std::size_t at, Workspace& w) const {
+    const std::size_t n = w.word.size();
+    if (++w.work_done > most_work) w.too_hard = true;
+    if (w.too_hard || n - at < fixed_from_[e]) return false;
+    if (!binds_from_[e]) return walk_from(e, at, w);
     const Element& element = elements_[e];
     if (element.kind == Element::Kind::run) {
         for (std::size_t next = at; next + fixed_from_[e + 1] <= n; ++next)
-            if (match_from(e + 1, next)) return true;
+            if (match_from(e + 1, next, w)) return true;
         return false;
     }
-    const Square s = word_[at];
-    if (element.kind == Element::Kind::one) return element.allowed[s] && match_from(e + 1, at + 1);
+    const Square s = w.word[at];
+    if (element.kind == Element::Kind::one) return element.allowed[s] && match_from(e + 1, at + 1, w);
     const auto v = static_cast<std::size_t>(element.variable);
-    if (is_bound_[v]) return bound_[v] == s && match_from(e + 1, at + 1);
-    for (std::size_t other = 0; other < bound_.size(); ++other)
-        if (is_bound_[other] && bound_[other] == s) return false;  // different digits, different letters
-    is_bound_[v] = true;
-    bound_[v] = s;
-    const bool matched = match_from(e + 1, at + 1);
-    is_bound_[v] = false;
+    if (w.is_bound[v]) return w.bound[v] == s && match_from(e + 1, at + 1, w);
+    for (std::size_t other = 0; other < w.bound.size(); ++other)
+        if (w.is_bound[other] && w.bound[other] == s) return false;  // different digits, different letters
+    w.is_bound[v] = true;
+    w.bound[v] = s;
+    const bool matched = match_from(e + 1, at + 1, w);
+    w.is_bound[v] = false;
     return matched;
 }
 

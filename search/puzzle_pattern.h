@@ -28,14 +28,10 @@
 #include <variant>
 #include <vector>
 
+#include "search/query_error.h"
 #include "search/squares.h"
 
 namespace taalspoor {
-
-struct SquareCount {
-    std::size_t least = 0;
-    std::size_t most = static_cast<std::size_t>(-1);
-};
 
 struct PuzzleQuery {
     std::string pattern;       // ISO 8859-1
@@ -45,19 +41,23 @@ struct PuzzleQuery {
     std::string without_letters;
 };
 
-// A pattern the parser refuses, with what is wrong and where (1-based, in characters).
-struct PatternError {
-    std::size_t place;  // 0: the pattern as a whole
-    std::string what;
-    // "Fout in het patroon op plaats 3: ..." as the user reads it.
-    std::string message() const;
-};
-
 class PuzzlePattern {
 public:
-    static std::variant<PatternError, PuzzlePattern> compile(const PuzzleQuery& query);
+    static std::variant<QueryError, PuzzlePattern> compile(const PuzzleQuery& query);
 
-    bool matches(std::string_view word) const;
+    // What matching needs besides the pattern: the word's squares, the letters the digits
+    // stand for, the work done. One for each thread that matches, kept across the words of
+    // a search, so that one pattern serves every thread.
+    struct Workspace {
+        std::vector<Square> word;
+        std::array<Square, 9> bound{};
+        std::array<bool, 9> is_bound{};
+        std::uint64_t work_done = 0;
+        // Past most_work every word is refused: the search was cut short.
+        bool too_hard = false;
+    };
+
+    bool matches(std::string_view word, Workspace& workspace) const;
     const PuzzleQuery& query() const { return query_; }
 
     struct Element {
@@ -72,24 +72,17 @@ public:
     const std::vector<std::pair<Square, std::size_t>>& required() const { return required_; }
 
     // How much trying a pattern with variables may take in all, counted in steps of its
-    // matcher (about a second of work); past it every word is refused and too_hard()
+    // matcher (about a second of work); past it every word is refused and the workspace
     // says so, instead of a search that would not end.
     static constexpr std::uint64_t most_work = 100'000'000;
-    bool too_hard() const { return too_hard_; }
-    // A new search with the same pattern may take that work again.
-    void forget_work() const {
-        work_done_ = 0;
-        too_hard_ = false;
-    }
 
 private:
     std::size_t squares_of(std::string_view word) const;
     template <class Next>
-    bool walk(std::size_t element, std::size_t at, Next&& next) const;
-    bool matches_squares() const;
-    bool fits(const Element& element, Square s) const;
-    bool walk_from(std::size_t element, std::size_t at) const;
-    bool match_from(std::size_t element, std::size_t at) const;
+    bool walk(std::size_t element, std::size_t at, const Workspace* w, Next&& next) const;
+    bool matches_squares(Workspace& w) const;
+    bool walk_from(std::size_t element, std::size_t at, const Workspace& w) const;
+    bool match_from(std::size_t element, std::size_t at, Workspace& w) const;
 
     PuzzleQuery query_;
     std::vector<Element> elements_;
@@ -101,12 +94,6 @@ private:
     SquareCount squares_;
     std::vector<std::pair<Square, std::size_t>> required_;
     std::bitset<square_kinds> forbidden_;
-    // Scratch for one word at a time: the matcher is used by one thread.
-    mutable std::vector<Square> word_;
-    mutable std::array<Square, 9> bound_{};
-    mutable std::array<bool, 9> is_bound_{};
-    mutable std::uint64_t work_done_ = 0;
-    mutable bool too_hard_ = false;
 };
 
 }  // namespace taalspoor

@@ -123,13 +123,13 @@ WordFilter puzzle_filter(const PuzzlePattern& pattern) {
     // Counted only where it narrows more than the squares the conditions above already
     // ask for: counting costs as much as all the conditions together.
     const SquareCount squares = pattern.squares();
-    if (squares.least > anchored || squares.most != static_cast<std::size_t>(-1)) {
+    if (squares.least > anchored || squares.most != no_limit) {
         std::array<bool, 256> letters{};
         for (unsigned b = 0; b < 256; ++b) letters[b] = is_letter(static_cast<unsigned char>(b));
         if (!rules.ij_one_square) {
             filter.require_count(ByteClass(letters), squares.least, squares.most);
         } else {
-            filter.require_count(ByteClass(letters), squares.least, static_cast<std::size_t>(-1));
+            filter.require_count(ByteClass(letters), squares.least, no_limit);
             letters['j'] = letters['J'] = false;
             filter.require_count(ByteClass(letters), 0, squares.most);
         }
@@ -142,11 +142,11 @@ WordFilter puzzle_filter(const PuzzlePattern& pattern) {
 PuzzleSearch::PuzzleSearch(PuzzlePattern pattern, std::shared_ptr<const IjExceptions> exceptions)
     : exceptions_(std::move(exceptions)), pattern_(std::move(pattern)), filter_(puzzle_filter(pattern_)) {}
 
-std::variant<PatternError, PuzzleSearch> PuzzleSearch::prepare(PuzzleQuery query,
-                                                               std::shared_ptr<const IjExceptions> exceptions) {
+std::variant<QueryError, PuzzleSearch> PuzzleSearch::prepare(PuzzleQuery query,
+                                                             std::shared_ptr<const IjExceptions> exceptions) {
     query.rules.exceptions = exceptions.get();
     auto compiled = PuzzlePattern::compile(query);
-    if (auto* error = std::get_if<PatternError>(&compiled)) return *error;
+    if (auto* error = std::get_if<QueryError>(&compiled)) return *error;
     return PuzzleSearch(std::move(std::get<PuzzlePattern>(compiled)), std::move(exceptions));
 }
 
@@ -187,19 +187,30 @@ std::vector<ListRange> ranges_for(const PuzzlePattern& pattern, std::int64_t lis
 
 }  // namespace
 
-std::optional<std::vector<FoundWord>> PuzzleSearch::run(const std::filesystem::path& folder,
-                                                        const std::function<bool()>& should_stop,
-                                                        EventPump& events) const {
-    pattern_.forget_work();
-    const auto parts = [this](std::int64_t list_size) { return ranges_for(pattern_, list_size); };
-    auto found = collect_words(folder, parts, &filter_, [&] { return pattern_.too_hard() || should_stop(); }, events,
-                               [&](std::string_view word, FoundWord& out) {
-                                   if (!pattern_.matches(word)) return false;
-                                   out.word = word;
-                                   return true;
-                               });
-    if (pattern_.too_hard()) throw PatternError{0, "het patroon vraagt te veel rekenwerk; zet minder * tussen de cijfers"};
-    return found;
+std::optional<FoundWords> PuzzleSearch::run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                                            EventPump& events, bool plain_words_only) const {
+    PuzzlePattern::Workspace workspace;
+    const ListReading reading{[this](std::int64_t list_size) { return ranges_for(pattern_, list_size); }, &filter_,
+                              plain_words_only};
+    // Once the work is spent every word is refused at once: the pass ends as quickly as
+    // a pass that finds nothing more.
+    auto found = collect_words(folder, reading, should_stop, events, [&](std::string_view word, FoundWord& out) {
+        if (!pattern_.matches(word, workspace)) return false;
+        out.word = word;
+        return true;
+    });
+    if (!found) return std::nullopt;
+    return FoundWords{std::move(*found), workspace.too_hard};
+}
+
+std::optional<SolverOutcome> solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+    const PuzzleQuery pattern{query.text, query.rules(), query.length, query.with, query.without};
+    auto prepared = PuzzleSearch::prepare(pattern, tables.exceptions_for(query));
+    if (const auto* error = std::get_if<QueryError>(&prepared)) throw *error;
+    NoEvents events;
+    auto found = std::get<PuzzleSearch>(prepared).run(tables.folder(), should_stop, events, query.plain_words);
+    if (!found) return std::nullopt;
+    return ranked_words(std::move(*found), query, tables);
 }
 
 }  // namespace taalspoor

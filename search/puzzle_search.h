@@ -15,6 +15,7 @@
 #include "base/event_pump.h"
 #include "search/found_words.h"
 #include "search/puzzle_pattern.h"
+#include "search/solver_query.h"
 #include "search/word_filter.h"
 #include "wordlist/ij_exceptions.h"
 
@@ -24,15 +25,16 @@ class PuzzleSearch {
 public:
     // The IJ exceptions come with the query, so that the search can be moved to another
     // thread with everything it needs.
-    static std::variant<PatternError, PuzzleSearch> prepare(PuzzleQuery query,
-                                                            std::shared_ptr<const IjExceptions> exceptions);
+    static std::variant<QueryError, PuzzleSearch> prepare(PuzzleQuery query,
+                                                          std::shared_ptr<const IjExceptions> exceptions);
 
     // The matching words of the folder's standard list and own list, in the list's order,
-    // the own list's merged in. nullopt when should_stop() ended the search. Throws
-    // FileError when a list cannot be read, and PatternError when the pattern asks more
-    // work than a search may take (PuzzlePattern::most_work).
-    std::optional<std::vector<FoundWord>> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
-                                              EventPump& events) const;
+    // the own list's merged in; only plain words when asked. nullopt when should_stop()
+    // ended the search. Throws FileError when a list cannot be read. A pattern that asks
+    // more work than a search may take (PuzzlePattern::most_work) gives the words found
+    // until then, cut short.
+    std::optional<FoundWords> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                                  EventPump& events, bool plain_words_only = false) const;
 
     const PuzzlePattern& pattern() const { return pattern_; }
 
@@ -43,5 +45,8 @@ private:
     PuzzlePattern pattern_;
     WordFilter filter_;
 };
+
+// The puzzle pattern as a row of the solver table: the query's text is the pattern.
+std::optional<SolverOutcome> solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop);
 
 }  // namespace taalspoor

@@ -20,7 +20,8 @@
 
 #include "base/event_pump.h"
 #include "search/found_words.h"
-#include "search/puzzle_pattern.h"
+#include "search/solver_query.h"
+#include "search/squares.h"
 #include "search/tiles.h"
 #include "search/word_filter.h"
 #include "wordlist/ij_exceptions.h"
@@ -40,23 +41,29 @@ public:
     RackSearch(RackQuery query, std::shared_ptr<const IjExceptions> exceptions);
 
     // The words in the list's order, the own list's merged in, each with its leftover
-    // tiles and its number of squares. nullopt when should_stop() ended the search.
-    // Throws FileError when a list cannot be read.
+    // tiles and its number of squares; only plain words when asked. nullopt when
+    // should_stop() ended the search. Throws FileError when a list cannot be read.
     std::optional<std::vector<FoundWord>> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
-                                              EventPump& events) const;
-
-    // Can the word be laid from the tiles? Fills its squares and leftover when it can.
-    bool lays(std::string_view word, FoundWord& found) const;
+                                              EventPump& events, bool plain_words_only = false) const;
 
 private:
+    // The tiles of each letter still free, and taken, for one word at a time.
+    struct Workspace {
+        std::vector<std::size_t> left, used;
+    };
+    // Can the word be laid from the tiles? Fills its squares and leftover when it can.
+    bool lays(std::string_view word, FoundWord& found, Workspace& w) const;
+
     std::shared_ptr<const IjExceptions> exceptions_;
     RackQuery query_;
     std::vector<Tile> tiles_;
     TileCounts counts_;
     WordFilter filter_;
-    // Scratch for one word at a time: the search is used by one thread.
-    mutable std::vector<std::size_t> left_;
-    mutable std::vector<std::size_t> used_;
 };
+
+// Words from letters as a row of the solver table: the query's text is the tiles; the
+// words that fill most squares come first.
+std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, SolverTables& tables,
+                                                      const StopCheck& should_stop);
 
 }  // namespace taalspoor

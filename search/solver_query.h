@@ -1,52 +1,64 @@
 #pragma once
-// The three searches beside the eleven modes (the puzzle pattern, words from letters,
-// anagrams into several words) asked as one query with the options a front end offers,
-// and run to the end as rows in the order asked. taalspoor-zoek and the Puzzelhulp
-// window both ask here; the window on a worker thread, which the stop flag ends.
+// One question to a search beside the eleven modes, and its answer. Which searches there
+// are, which options each takes and what they mean is the solver table's
+// (solver_table.h); a query starts as its search's defaults and the front end sets the
+// options the user gave.
+//
+//     --patroon 'k*t' --ij --lengte 3-5     {.text = "k*t", .ij_one_square = true, .length = {3, 5}}
+//     --anagrammen taalspoor --woorden 2    {.text = "taalspoor", .most_words = 2, ...defaults}
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/no_limit.h"
+#include "search/found_words.h"
+#include "search/squares.h"
 #include "wordlist/ij_exceptions.h"
 #include "wordlist/word_counts.h"
 
 namespace taalspoor {
 
-enum class SolverSearch { pattern, rack, anagrams };
-enum class SolverOrder { list, most_common_first };
+struct SolverSearch;
 
 struct SolverQuery {
-    SolverSearch search = SolverSearch::pattern;
-    std::string text;  // the pattern or the letters, ISO 8859-1
-    bool ij_one_square = false;
-    bool exact = false;
-    std::size_t shortest = 0, longest = 0;      // squares; 0: no bound
-    std::string with_letters, without_letters;  // the pattern's --met and --zonder
-    std::size_t most_words = 3;                 // anagrams
-    std::string with_word;                      // anagrams
-    std::size_t shortest_word = 1;              // anagrams, squares
-    std::size_t most_sets = 10'000;             // anagrams: kept, the best first
-    std::uint32_t threshold = 0;                // only words counted at least so often
-    SolverOrder order = SolverOrder::list;      // the anagram sets come best first either way
-    bool counted = false;                       // every row needs its count
+    std::string text;                // the pattern, the letters or the text; ISO 8859-1
+    bool ij_one_square = false;      // --ij
+    bool exact = false;              // --hoofdletters: letters compared as typed
+    SquareCount length;              // --lengte, of the words listed
+    std::string with;                // --met: letters the word holds (anagrams: a word in every set)
+    std::string without;             // --zonder: letters it does not hold
+    std::size_t most_words = 1;      // --woorden: of a set
+    std::size_t shortest_word = 1;   // --min-lengte: squares of each word of a set
+    bool plain_words = false;        // --gewone-woorden; --alle-woorden clears it
+    std::size_t threshold = 0;       // --drempel: only words counted at least so often
+    bool most_common_first = false;  // --gangbaar
+    bool counted = false;            // --tellingen: every row needs its count
+    std::size_t most_rows = no_limit;  // --max: the rows given, the best first
+
+    SquareRules rules() const { return {.ij_one_square = ij_one_square, .exact = exact}; }
 };
 
+// The set separator: the words of a set stand in a row's text separated by a tab, which
+// no word holds; a front end shows them as it likes (` · ` in the window).
+inline constexpr char set_word_separator = '\t';
+
 struct SolverRow {
-    std::string text;         // a word, or the words of a set separated by blanks
-    std::string leftover;     // words from letters
+    std::string text;         // a word, or the words of a set
+    std::string leftover;     // the letters left over (words from letters)
+    std::string explanation;  // how the word answers the query
     std::uint32_t count = 0;  // how common the word is (a set: its least common word), once counted
 };
 
 struct SolverOutcome {
-    std::vector<SolverRow> rows;
-    std::uint64_t in_all = 0;  // found: anagram sets also beyond those kept
-    bool cut_short = false;    // the anagram search reached its bound of work
+    const SolverSearch* search = nullptr;  // the search that gave these rows
+    std::vector<SolverRow> rows;           // at most the query's most_rows, the best first
+    std::uint64_t in_all = 0;              // found in all (so far, when cut short)
+    bool cut_short = false;                // a bound of work ended the search: these are what it found until then
 };
 
 // The commonness table and the IJ exceptions of a working folder, read once when a search
@@ -57,6 +69,8 @@ public:
     // Throw FileError when the file cannot be read (and try again the next time).
     std::shared_ptr<const WordCounts> counts();
     std::shared_ptr<const IjExceptions> exceptions();
+    // The exceptions when the query makes ij one square; none (and no file read) otherwise.
+    std::shared_ptr<const IjExceptions> exceptions_for(const SolverQuery& query);
     const std::filesystem::path& folder() const { return folder_; }
 
 private:
@@ -66,9 +80,17 @@ private:
     std::shared_ptr<const IjExceptions> exceptions_;
 };
 
-// nullopt when should_stop() ended the search. Throws PatternError for a pattern it
-// refuses, FileError when a file cannot be read.
-std::optional<SolverOutcome> run_solver_query(const SolverQuery& query, SolverTables& tables,
-                                              const std::function<bool()>& should_stop);
+using StopCheck = std::function<bool()>;
+
+// The rows of words found by a search over the list: counted when the query needs the
+// counts, those under the threshold left out, the most common first when asked (else in
+// the order found), then put in the search's own order by `arrange` where it has one
+// (which keeps that order among equals), then at most most_rows of them.
+SolverOutcome ranked_words(FoundWords found, const SolverQuery& query, SolverTables& tables,
+                           void (*arrange)(std::vector<FoundWord>&) = nullptr);
+
+// The note a front end shows under rows that a bound of work cut short.
+inline constexpr const char* cut_short_note =
+    "het zoeken is afgebroken omdat het te veel rekenwerk vroeg; dit is wat tot dan gevonden was";
 
 }  // namespace taalspoor

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/no_limit.h"
 #include "wordlist/ij_exceptions.h"
 
 namespace taalspoor {
@@ -38,6 +39,13 @@ inline const LetterTables letter_tables = make_letter_tables();
 
 inline bool is_letter(unsigned char b) { return detail::letter_tables.letter[b]; }
 inline unsigned char folded_letter(unsigned char b) { return detail::letter_tables.folded[b]; }
+
+// A number of squares from `least` to `most`; {0, no_limit} asks nothing.
+struct SquareCount {
+    std::size_t least = 0;
+    std::size_t most = no_limit;
+    bool holds(std::size_t squares) const { return squares >= least && squares <= most; }
+};
 
 struct SquareRules {
     bool ij_one_square = false;

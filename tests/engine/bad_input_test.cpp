@@ -262,7 +262,8 @@ TEST(BadWordLengths, TaalspoorZoekRefusesThemAsUsageErrors) {
     const std::vector<Row> rows{
         {"abc", "--lengte verwacht een getal, niet \"abc\""},
         {"-3", "--lengte moet tussen 2 en 50 liggen"},
-        {"99999999999", "--lengte verwacht een getal, niet \"99999999999\""},
+        {"99999999999", "--lengte moet tussen 2 en 50 liggen"},
+        {"99999999999999999999", "--lengte verwacht een getal, niet \"99999999999999999999\""},
     };
     TempFolder f;
     f.link_shipped_list();

@@ -23,11 +23,11 @@ std::shared_ptr<const IjExceptions> shipped_exceptions() {
 
 std::vector<std::string> search(const PuzzleQuery& query, Harness& h) {
     auto prepared = PuzzleSearch::prepare(query, shipped_exceptions());
-    if (const auto* error = std::get_if<PatternError>(&prepared)) ADD_FAILURE() << error->message();
+    if (const auto* error = std::get_if<QueryError>(&prepared)) ADD_FAILURE() << error->message();
     NoEvents events;
     std::vector<std::string> words;
     const auto found = std::get<PuzzleSearch>(prepared).run(h.folder.path(), [] { return false; }, events);
-    for (const FoundWord& w : *found) words.push_back(w.word);
+    for (const FoundWord& w : found->words) words.push_back(w.word);
     return words;
 }
 
@@ -128,8 +128,8 @@ TEST(PuzzlePattern, MalformedPatternsNameThePlace) {
     };
     for (const auto& [pattern, message] : rows) {
         const auto prepared = PuzzleSearch::prepare({.pattern = pattern}, shipped_exceptions());
-        ASSERT_TRUE(std::holds_alternative<PatternError>(prepared)) << pattern;
-        EXPECT_EQ(std::get<PatternError>(prepared).message(), message);
+        ASSERT_TRUE(std::holds_alternative<QueryError>(prepared)) << pattern;
+        EXPECT_EQ(std::get<QueryError>(prepared).message(), message);
     }
 }
 
@@ -152,12 +152,12 @@ TEST(PuzzlePatternCommandLine, RanksCountsLimitsAndExits) {
     }
     const CliOutcome listed = run_taalspoor_zoek(f, {"--patroon", "k..t", "--max", "3"});
     EXPECT_EQ(output_lines(listed.out).size(), 3u);
-    EXPECT_NE(listed.err.find("nog "), std::string::npos);
+    EXPECT_NE(listed.err.find("3 van "), std::string::npos) << listed.err;
     EXPECT_NE(run_taalspoor_zoek(f, {"--patroon", "kzz."}).out.find("kzzt\n"), std::string::npos) << "the own list merged in";
 
     EXPECT_EQ(run_taalspoor_zoek(f, {"--patroon", "k[at"}).status, 1);
     const CliOutcome too_hard = run_taalspoor_zoek(f, {"--patroon", "*1*2*3*4*5*6*7*8*9*1"});
-    EXPECT_EQ(too_hard.status, 1) << "ends instead of trying for hours";
+    EXPECT_EQ(too_hard.status, 0) << "ends with what it found instead of trying for hours";
     EXPECT_NE(too_hard.err.find("te veel rekenwerk"), std::string::npos) << too_hard.err;
     EXPECT_EQ(run_taalspoor_zoek(f, {"--patroon", "k.t", "--modus", "3"}).status, 2);
     EXPECT_EQ(run_taalspoor_zoek(f, {"--ij", "k.t"}).status, 2);

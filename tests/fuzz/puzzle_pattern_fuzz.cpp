@@ -138,7 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (flags & 16) query.without_letters = "rij";
     static const auto exceptions = std::make_shared<const IjExceptions>(IjExceptions::parse("bi|jou\nFi|ji\n"));
     auto prepared = PuzzleSearch::prepare(query, exceptions);
-    if (std::holds_alternative<PatternError>(prepared)) return 0;
+    if (std::holds_alternative<QueryError>(prepared)) return 0;
     const PuzzleSearch& search = std::get<PuzzleSearch>(prepared);
 
     const std::string list = in.rest();
@@ -146,21 +146,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     remove_file(own_list_name);
     NoEvents events;
     std::vector<std::string> found;
-    std::optional<std::vector<FoundWord>> words;
-    try {
-        words = search.run(scratch_folder(), [] { return false; }, events);
-    } catch (const PatternError&) {
-        return 0;  // more work than a search may take: refused, as it must be
-    }
-    for (const FoundWord& w : *words) found.push_back(w.word);
+    const std::optional<FoundWords> words = search.run(scratch_folder(), [] { return false; }, events);
+    if (words->cut_short) return 0;  // more work than a search may take: cut short, as it must be
+    for (const FoundWord& w : words->words) found.push_back(w.word);
 
     std::vector<std::string> expected;
     std::vector<Square> squares;
     SquareRules rules = query.rules;
     rules.exceptions = exceptions.get();
-    search.pattern().forget_work();
+    PuzzlePattern::Workspace workspace;
     for (const std::string& word : words_of_list(list)) {
-        const bool matched = search.pattern().matches(word);
+        const bool matched = search.pattern().matches(word, workspace);
         if (matched) expected.push_back(word);
         word_squares(word, rules, squares);
         if (squares.size() > 40) continue;  // beyond the reference's reach

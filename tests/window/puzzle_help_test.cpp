@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +19,7 @@
 #include "base/file_names.h"
 #include "puzzlehelp/puzzle_help_window.h"
 #include "puzzlehelp/result_rows_model.h"
+#include "puzzlehelp/solver_option_controls.h"
 #include "window_support/latin1_text.h"
 #include "window_support/result_file_saving.h"
 #include "window_test_support.h"
@@ -45,7 +45,7 @@ bool answered(PuzzleHelpWindow& help, const QString& query) {
 
 QStringList texts(PuzzleHelpWindow& help) {
     QStringList out;
-    for (const SolverRow& row : help.rows().all_rows()) out << from_latin1(row.text);
+    for (const SolverRow& row : help.rows().all_rows()) out << ResultRowsModel::text_of(row);
     return out;
 }
 
@@ -105,8 +105,8 @@ void PuzzleHelpTest::a_search_starts_after_the_pause_and_ranks_by_commonness() {
 void PuzzleHelpTest::a_keystroke_stops_the_running_search_and_the_later_answer_wins() {
     Program program(DataFiles::all_and_tables);
     PuzzleHelpWindow& help = open_help(program);
-    help.anagram_choice->setChecked(true);
-    help.most_words->setValue(6);
+    help.choice_of("anagrammen")->setChecked(true);
+    help.options().spin_box("--woorden")->setValue(6);
     QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
     help.query_field->setText(QStringLiteral("hetkruiswoordraadselisvandaagweermoeilijk"));  // seconds of work
     QTest::qWait(PuzzleHelpWindow::pause_ms + 100);
@@ -114,27 +114,28 @@ void PuzzleHelpTest::a_keystroke_stops_the_running_search_and_the_later_answer_w
     QCOMPARE(shown.count(), 0);
     help.query_field->setText(QStringLiteral("taalspoor"));
     QVERIFY(shown.wait(10'000));
-    QVERIFY(texts(help).contains(QStringLiteral("spoor taal")));
+    QVERIFY(texts(help).contains(QStringLiteral("spoor · taal")));
     QTest::qWait(3'000);  // longer than the first search would have taken
     QCOMPARE(shown.count(), 1);
-    QVERIFY(texts(help).contains(QStringLiteral("spoor taal")));
+    QVERIFY(texts(help).contains(QStringLiteral("spoor · taal")));
 }
 
 void PuzzleHelpTest::each_search_with_its_options() {
     Program program(DataFiles::all_and_tables);
     PuzzleHelpWindow& help = open_help(program);
-    help.ij_one_square->setChecked(false);
-    help.shortest->setValue(7);
-    help.longest->setValue(7);
-    help.without_letters->setText(QStringLiteral("r"));
+    SolverOptionControls& options = help.options();
+    options.check_box("--ij")->setChecked(false);
+    options.shortest()->setValue(7);
+    options.longest()->setValue(7);
+    options.field("--zonder")->setText(QStringLiteral("r"));
     QVERIFY(answered(help, QStringLiteral("*heid")));
     QVERIFY(texts(help).contains(QStringLiteral("eenheid")));
     for (const QString& word : texts(help)) QVERIFY2(word.size() == 7 && !word.contains(QLatin1Char('r')), qPrintable(word));
 
-    help.rack_choice->setChecked(true);
-    help.order->setCurrentIndex(1);  // alphabetical, the longest first
-    help.shortest->setValue(0);
-    help.longest->setValue(0);
+    help.choice_of("uit")->setChecked(true);
+    options.check_box("--gangbaar")->setChecked(false);  // alphabetical, the longest first
+    options.shortest()->setValue(0);
+    options.longest()->setValue(0);
     QVERIFY(answered(help, QStringLiteral("kt.")));
     QVERIFY(!help.results->isColumnHidden(ResultRowsModel::leftover_column));
     const auto& laid = help.rows().all_rows();
@@ -143,16 +144,17 @@ void PuzzleHelpTest::each_search_with_its_options() {
     const auto kat = std::find_if(laid.begin(), laid.end(), [](const SolverRow& r) { return r.text == "kat"; });
     QVERIFY(kat != laid.end() && kat->leftover.empty());
 
-    help.anagram_choice->setChecked(true);
-    help.most_words->setValue(2);
-    help.with_word->setText(QStringLiteral("spoor"));
-    help.common_only->setChecked(true);
-    help.threshold->setValue(20);
+    help.choice_of("anagrammen")->setChecked(true);
+    QVERIFY(options.check_box("--gewone-woorden")->isChecked());  // the anagrams' own default
+    QCOMPARE(options.spin_box("--min-lengte")->value(), 2);
+    options.spin_box("--woorden")->setValue(2);
+    options.field("--met")->setText(QStringLiteral("spoor"));
+    options.spin_box("--drempel")->setValue(20);
     QVERIFY(answered(help, QStringLiteral("taalspoor")));
     const QStringList sets = texts(help);
-    QVERIFY(sets.contains(QStringLiteral("spoor taal")) && sets.contains(QStringLiteral("laat spoor")));
+    QVERIFY(sets.contains(QStringLiteral("spoor · taal")) && sets.contains(QStringLiteral("laat · spoor")));
     for (const SolverRow& set : help.rows().all_rows()) {
-        QVERIFY2(from_latin1(set.text).split(QLatin1Char(' ')).contains(QStringLiteral("spoor")), set.text.c_str());
+        QVERIFY2(from_latin1(set.text).split(QLatin1Char('\t')).contains(QStringLiteral("spoor")), set.text.c_str());
         QVERIFY(set.count >= 20);
     }
     QCOMPARE(help.count_line->text(), QStringLiteral("%1 combinaties").arg(sets.size()));

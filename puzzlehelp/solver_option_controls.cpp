@@ -1,0 +1,184 @@
+#include "puzzlehelp/solver_option_controls.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <algorithm>
+#include <climits>
+
+#include "window_support/latin1_text.h"
+
+namespace taalspoor {
+
+namespace {
+
+// The largest number a spin box offers: more than any count of the table, and than a
+// length of a word.
+constexpr std::size_t most_counted = 1'000'000;
+constexpr std::size_t longest_length = 99;
+
+int spin_value(std::size_t n, std::size_t most) { return static_cast<int>(std::min(n, most)); }
+
+QSpinBox* length_bound(QWidget& owner, const char* name) {
+    auto* bound = new QSpinBox(&owner);
+    bound->setObjectName(QString::fromLatin1(name));
+    bound->setSpecialValueText(QStringLiteral("-"));
+    bound->setToolTip(QStringLiteral("- is geen grens"));
+    return bound;
+}
+
+}  // namespace
+
+SolverOptionControls::SolverOptionControls(QFormLayout& form, QWidget& owner) : QObject(&owner), form_(form) {
+    controls_.reserve(solver_options().size());
+    for (const SolverOption* option : solver_options())
+        if (option->label) add(*option, owner);
+}
+
+void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
+    Control control{&option};
+    const QString name = QString::fromLatin1(option.name + 2);  // "drempel"
+    const auto user_changed = [this, at = controls_.size()] {
+        if (filling_) return;
+        controls_[at].touched = true;
+        emit changed();
+    };
+    if (std::holds_alternative<bool SolverQuery::*>(option.sets)) {
+        control.check = new QCheckBox(&owner);
+        control.check->setObjectName(name);
+        control.row = control.check;
+        form_.addRow(control.check);
+        connect(control.check, &QCheckBox::toggled, this, user_changed);
+    } else {
+        control.label = new QLabel(&owner);
+        if (std::holds_alternative<std::size_t SolverQuery::*>(option.sets)) {
+            control.number = new QSpinBox(&owner);
+            control.number->setObjectName(name);
+            if (option.none_text) control.number->setSpecialValueText(QString::fromUtf8(option.none_text));
+            if (option.unit) control.number->setSuffix(QString::fromUtf8(option.unit));
+            control.row = control.number;
+            connect(control.number, &QSpinBox::valueChanged, this, user_changed);
+        } else if (std::holds_alternative<SquareCount SolverQuery::*>(option.sets)) {
+            control.row = new QWidget(&owner);
+            auto* bounds = new QHBoxLayout(control.row);
+            bounds->setContentsMargins(0, 0, 0, 0);
+            control.least = length_bound(owner, "shortest");
+            control.most = length_bound(owner, "longest");
+            auto* to = new QLabel(QStringLiteral("&tot"), &owner);
+            to->setBuddy(control.most);
+            bounds->addWidget(control.least);
+            bounds->addWidget(to);
+            bounds->addWidget(control.most);
+            bounds->addStretch();
+            for (QSpinBox* bound : {control.least, control.most}) connect(bound, &QSpinBox::valueChanged, this, user_changed);
+        } else {
+            control.text = new QLineEdit(&owner);
+            control.text->setObjectName(name);
+            control.row = control.text;
+            connect(control.text, &QLineEdit::textChanged, this, user_changed);
+        }
+        control.label->setBuddy(control.number ? static_cast<QWidget*>(control.number)
+                                : control.least ? static_cast<QWidget*>(control.least)
+                                                : static_cast<QWidget*>(control.text));
+        form_.addRow(control.label, control.row);
+    }
+    controls_.push_back(control);
+}
+
+void SolverOptionControls::show_options_of(const SolverSearch& search) {
+    filling_ = true;
+    for (Control& control : controls_) {
+        const TakenOption* taken = search.taken(*control.option);
+        form_.setRowVisible(control.row, taken != nullptr);
+        if (!taken) continue;
+        const QString label = QString::fromUtf8(taken->shown_label()), tip = QString::fromUtf8(taken->shown_tip());
+        (control.check ? static_cast<QWidget*>(control.check) : control.label)->setToolTip(tip);
+        if (control.check) control.check->setText(label);
+        else control.label->setText(label);
+        for (QWidget* widget : {static_cast<QWidget*>(control.number), static_cast<QWidget*>(control.text)})
+            if (widget) widget->setToolTip(tip);
+        if (control.number)
+            control.number->setRange(spin_value(taken->range.least, most_counted), spin_value(taken->range.most, most_counted));
+        for (QSpinBox* bound : {control.least, control.most})
+            if (bound) bound->setRange(0, spin_value(taken->range.most, longest_length));
+        if (!control.touched) set_default(control, *taken, search.defaults);
+    }
+    filling_ = false;
+}
+
+void SolverOptionControls::set_default(Control& control, const TakenOption& taken, const SolverQuery& defaults) {
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, bool SolverQuery::*>) {
+                control.check->setChecked(taken.option->checked_in_window || defaults.*member == taken.option->flag_value);
+            } else if constexpr (std::is_same_v<Member, std::size_t SolverQuery::*>) {
+                control.number->setValue(spin_value(defaults.*member, most_counted));
+            } else if constexpr (std::is_same_v<Member, SquareCount SolverQuery::*>) {
+                const SquareCount& length = defaults.*member;
+                control.least->setValue(spin_value(length.least, longest_length));
+                control.most->setValue(length.most == no_limit ? 0 : spin_value(length.most, longest_length));
+            } else if constexpr (std::is_same_v<Member, std::string SolverQuery::*>) {
+                control.text->setText(from_latin1(defaults.*member));
+            }
+        },
+        control.option->sets);
+}
+
+void SolverOptionControls::read(const Control& control, SolverQuery& query) const {
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, bool SolverQuery::*>) {
+                query.*member = control.check->isChecked() == control.option->flag_value;
+            } else if constexpr (std::is_same_v<Member, std::size_t SolverQuery::*>) {
+                query.*member = static_cast<std::size_t>(control.number->value());
+            } else if constexpr (std::is_same_v<Member, SquareCount SolverQuery::*>) {
+                const auto most = static_cast<std::size_t>(control.most->value());
+                query.*member = {static_cast<std::size_t>(control.least->value()), most == 0 ? no_limit : most};
+            } else if constexpr (std::is_same_v<Member, std::string SolverQuery::*>) {
+                query.*member = to_latin1(control.text->text());
+            }
+        },
+        control.option->sets);
+}
+
+SolverQuery SolverOptionControls::query_for(const SolverSearch& search, std::string text) const {
+    SolverQuery query = default_query(search);
+    query.text = std::move(text);
+    for (const Control& control : controls_)
+        if (search.taken(*control.option)) read(control, query);
+    return query;
+}
+
+const SolverOptionControls::Control* SolverOptionControls::control_of(const char* option_name) const {
+    for (const Control& control : controls_)
+        if (std::string_view(control.option->name) == option_name) return &control;
+    return nullptr;
+}
+
+QCheckBox* SolverOptionControls::check_box(const char* name) const {
+    const Control* c = control_of(name);
+    return c ? c->check : nullptr;
+}
+QSpinBox* SolverOptionControls::spin_box(const char* name) const {
+    const Control* c = control_of(name);
+    return c ? c->number : nullptr;
+}
+QLineEdit* SolverOptionControls::field(const char* name) const {
+    const Control* c = control_of(name);
+    return c ? c->text : nullptr;
+}
+QSpinBox* SolverOptionControls::shortest() const {
+    const Control* c = control_of("--lengte");
+    return c ? c->least : nullptr;
+}
+QSpinBox* SolverOptionControls::longest() const {
+    const Control* c = control_of("--lengte");
+    return c ? c->most : nullptr;
+}
+
+}  // namespace taalspoor

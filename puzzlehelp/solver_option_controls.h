@@ -1,0 +1,68 @@
+#pragma once
+// The controls of the searches' options in the Puzzelhulp window, one for each option of
+// the solver table that has a label: a check box for a flag, a spin box for a number, two
+// for a length ("-" is no bound), a field for letters or a word. The controls of the
+// chosen search show, with its labels, limits and defaults; the others hide. A control
+// the user has not touched takes each search's default as it is chosen; one the user
+// set keeps its value (within the search's limits).
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "search/solver_table.h"
+
+class QCheckBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QWidget;
+
+namespace taalspoor {
+
+class SolverOptionControls : public QObject {
+    Q_OBJECT
+public:
+    // Adds a row to `form` for every option with a label, in the table's order.
+    SolverOptionControls(QFormLayout& form, QWidget& owner);
+
+    // Shows the controls of the search with its labels, limits and defaults.
+    void show_options_of(const SolverSearch& search);
+    // The query the controls say for the search, its text and the rest at its defaults.
+    SolverQuery query_for(const SolverSearch& search, std::string text) const;
+
+    // The controls by option name, for the window's tests: nullptr when it has no such kind.
+    QCheckBox* check_box(const char* option_name) const;
+    QSpinBox* spin_box(const char* option_name) const;
+    QLineEdit* field(const char* option_name) const;
+    // The two bounds of a length.
+    QSpinBox* shortest() const;
+    QSpinBox* longest() const;
+
+signals:
+    void changed();
+
+private:
+    struct Control {
+        const SolverOption* option;
+        QLabel* label = nullptr;  // none: the check box is its own label
+        QWidget* row = nullptr;   // what the form shows or hides
+        QCheckBox* check = nullptr;
+        QSpinBox* number = nullptr;
+        QSpinBox* least = nullptr;
+        QSpinBox* most = nullptr;
+        QLineEdit* text = nullptr;
+        bool touched = false;
+    };
+    void add(const SolverOption& option, QWidget& owner);
+    void set_default(Control& control, const TakenOption& taken, const SolverQuery& defaults);
+    void read(const Control& control, SolverQuery& query) const;
+    const Control* control_of(const char* option_name) const;
+
+    QFormLayout& form_;
+    std::vector<Control> controls_;
+    bool filling_ = false;  // the window itself sets a control: no change of the user's
+};
+
+}  // namespace taalspoor

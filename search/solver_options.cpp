@@ -1,0 +1,69 @@
+// The options of the searches beside the modes, each once.
+#include <algorithm>
+
+#include "search/solver_table.h"
+
+namespace taalspoor {
+
+namespace {
+
+void every_word(SolverQuery& query) {
+    query.plain_words = false;
+    query.shortest_word = 1;
+}
+
+const SolverOption all_words{
+    "--alle-woorden", nullptr, "ook woorden met hoofdletters, cijfers en tekens, en van een hokje", nullptr, nullptr,
+    every_word};
+const SolverOption plain_words{
+    "--gewone-woorden", nullptr,
+    "alleen woorden in kleine letters, zonder hoofdletter, cijfer, streepje, apostrof of spatie, zoals Scrabble en "
+    "Lingo ze toestaan",
+    "alleen g&ewone woorden",
+    "Alleen woorden in kleine letters: geen hoofdletters, cijfers, streepjes, apostrofs of spaties,\n"
+    "zoals Scrabble en Lingo ze toestaan",
+    &SolverQuery::plain_words};
+const SolverOption ij{"--ij", nullptr, "ij is een hokje (zoals in een kruiswoordraadsel)", "&ij is één hokje",
+                      "Telt ij als één hokje en één letter, zoals in een kruiswoordraadsel", &SolverQuery::ij_one_square,
+                      true, nullptr, nullptr, true};
+const SolverOption exact{"--hoofdletters", nullptr, "hoofdletters en accenten tellen zoals getypt", "&hoofdlettergevoelig",
+                         "Hoofdletters en accenten tellen precies zoals u ze typt", &SolverQuery::exact};
+const SolverOption length{"--lengte", "N|M-N", "het aantal hokjes van de woorden: N, of van M tot en met N",
+                          "&Lengte van", "Hoeveel hokjes het woord heeft; - is geen grens", &SolverQuery::length};
+const SolverOption with{"--met", "LETTERS", "het woord heeft minstens deze letters (ee: twee e's)", "&Met letters:",
+                        "Het woord heeft minstens deze letters (ee: twee keer een e)", &SolverQuery::with};
+const SolverOption without{"--zonder", "LETTERS", "het woord heeft geen van deze letters", "Zo&nder letters:",
+                           "Het woord heeft geen van deze letters", &SolverQuery::without};
+const SolverOption most_words{"--woorden", "N", "hoogstens N woorden per combinatie", "Aantal w&oorden:",
+                              "Hoogstens zoveel woorden in een combinatie", &SolverQuery::most_words};
+const SolverOption shortest_word{"--min-lengte", "N", "alleen woorden van minstens N hokjes", "Woorden van mi&nstens:",
+                                 "Elk woord van een combinatie heeft minstens zoveel hokjes", &SolverQuery::shortest_word,
+                                 true, nullptr, " hokjes"};
+const SolverOption threshold{"--drempel", "N", "alleen woorden die minstens N keer geteld zijn", "&Gangbaarheid:",
+                             "Alleen woorden die in een grote verzameling Nederlandse teksten\nminstens zo vaak geteld zijn",
+                             &SolverQuery::threshold, true, "alle woorden", " keer geteld of meer"};
+const SolverOption most_common_first{"--gangbaar", nullptr, "gangbaarste woorden eerst", "g&angbaarste eerst",
+                                     "De gangbaarste woorden eerst, anders in de volgorde van de lijst",
+                                     &SolverQuery::most_common_first, true, nullptr, nullptr, true};
+const SolverOption counted{"--tellingen", nullptr, "toon achter elk woord hoe vaak het geteld is", nullptr, nullptr,
+                           &SolverQuery::counted};
+const SolverOption most_rows{"--max", "N", "toon hoogstens N regels, de beste eerst", nullptr, nullptr,
+                             &SolverQuery::most_rows};
+
+}  // namespace
+
+const std::vector<const SolverOption*>& solver_options() {
+    static const std::vector<const SolverOption*> all = {
+        &ij,        &exact,      &length,     &with,    &without,           &most_words, &all_words,
+        &plain_words, &shortest_word, &threshold, &most_common_first, &counted,    &most_rows,
+    };
+    return all;
+}
+
+const SolverOption* solver_option(std::string_view name) {
+    const auto& all = solver_options();
+    const auto found = std::find_if(all.begin(), all.end(), [&](const SolverOption* o) { return name == o->name; });
+    return found == all.end() ? nullptr : *found;
+}
+
+}  // namespace taalspoor

@@ -1,0 +1,135 @@
+// The searches beside the modes, one row each.
+#include "search/solver_table.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "search/anagram_search.h"
+#include "search/puzzle_search.h"
+#include "search/rack_search.h"
+
+namespace taalspoor {
+
+namespace {
+
+constexpr NumberRange at_least_one{1, no_limit};
+constexpr NumberRange any_count{0, UINT32_MAX};
+
+TakenOption take(const char* name, NumberRange range = {}) {
+    const SolverOption* option = solver_option(name);
+    if (!option) throw std::logic_error(std::string("the solver table takes an unknown option ") + name);
+    return {option, range};
+}
+
+TakenOption take_as(const char* name, const char* value_name, const char* help, const char* label, const char* tip) {
+    TakenOption taken = take(name);
+    taken.value_name = value_name;
+    taken.help = help;
+    taken.label = label;
+    taken.tip = tip;
+    return taken;
+}
+
+std::vector<SolverSearch> make_solver_table() {
+    return {
+        {"patroon", "--patroon", "PATROON", QueryText::required,
+         "alle woorden die op het patroon passen: een letter, . of ? (een hokje), * (nul of meer "
+         "hokjes), [abc] [a-f] [^abc] (een of geen van deze letters), @ (klinker), # (medeklinker), "
+         "1 tot 9 (hetzelfde cijfer is dezelfde letter, verschillende cijfers verschillende letters)",
+         "&Patroon", "bijvoorbeeld b?enk*  of  k.1.1  of  @#@#@#",
+         "Een patroon van hokjes: letters, . of ? voor een hokje, * voor nul of meer,\n"
+         "[abc] een van deze, [^abc] geen van deze, @ klinker, # medeklinker,\n"
+         "1 tot 9 dezelfde letter",
+         {}, {},
+         {take("--ij"), take("--hoofdletters"), take("--lengte", at_least_one), take("--met"), take("--zonder"),
+          take("--gewone-woorden"), take("--drempel", any_count), take("--gangbaar"), take("--tellingen"),
+          take("--max", at_least_one)},
+         solve_puzzle_pattern},
+        {"uit", "--uit", "LETTERS", QueryText::required,
+         "alle woorden die met deze letters te leggen zijn, de langste eerst, met erachter de "
+         "letters die overblijven; een . of ? is een blanco die voor elke letter kan staan",
+         "&Woorden uit letters", "bijvoorbeeld aeinrst  of  kt.. (een . is een blanco)",
+         "Alle woorden die met deze letters te leggen zijn; een . of ? is een blanco",
+         {.leftover = true}, {},
+         {take("--ij"), take("--hoofdletters"), take("--lengte", at_least_one), take("--gewone-woorden"),
+          take("--drempel", any_count), take("--gangbaar"), take("--tellingen"), take("--max", at_least_one)},
+         solve_words_from_letters},
+        {"anagrammen", "--anagrammen", "LETTERS", QueryText::required,
+         "alle combinaties van woorden die samen precies deze letters hebben, de beste eerst: "
+         "de minste woorden, dan de gangbaarste; standaard gewone woorden van minstens 2 hokjes",
+         "&Anagrammen", "bijvoorbeeld kruiswoordraadsel",
+         "Combinaties van woorden die samen precies deze letters hebben",
+         {.sets = true}, {.most_words = 3, .shortest_word = 2, .plain_words = true, .most_rows = 10'000},
+         {take("--woorden", {1, AnagramSearch::most_words_in_a_set}),
+          take_as("--met", "WOORD", "alleen combinaties met dit woord", "Met woo&rd:",
+                  "Alleen combinaties met dit woord"),
+          take("--min-lengte", at_least_one), take("--ij"), take("--hoofdletters"), take("--gewone-woorden"),
+          take("--alle-woorden"), take("--drempel", any_count), take("--max", {1, 1'000'000})},
+         solve_anagram_sets},
+    };
+}
+
+std::string number_text(std::size_t n) { return std::to_string(n); }
+
+}  // namespace
+
+const TakenOption* SolverSearch::taken(const SolverOption& option) const {
+    const auto found = std::find_if(takes.begin(), takes.end(), [&](const TakenOption& t) { return t.option == &option; });
+    return found == takes.end() ? nullptr : &*found;
+}
+
+const TakenOption* SolverSearch::taken(std::string_view option_name) const {
+    const SolverOption* option = solver_option(option_name);
+    return option ? taken(*option) : nullptr;
+}
+
+const std::vector<SolverSearch>& solver_table() {
+    static const std::vector<SolverSearch> table = make_solver_table();
+    return table;
+}
+
+const SolverSearch* solver_search(std::string_view name_or_option) {
+    for (const SolverSearch& search : solver_table())
+        if (name_or_option == search.name || name_or_option == search.option) return &search;
+    return nullptr;
+}
+
+SolverQuery default_query(const SolverSearch& search) { return search.defaults; }
+
+QueryError out_of_range(const TakenOption& taken) {
+    const NumberRange& r = taken.range;
+    const std::string what = r.most == no_limit ? "moet minstens " + number_text(r.least) + " zijn"
+                                                : "moet tussen " + number_text(r.least) + " en " + number_text(r.most) + " liggen";
+    return {.option = taken.option->name, .what = what};
+}
+
+std::optional<QueryError> check_solver_query(const SolverSearch& search, const SolverQuery& query) {
+    for (const TakenOption& taken : search.takes) {
+        const NumberRange& r = taken.range;
+        if (const auto* number = std::get_if<std::size_t SolverQuery::*>(&taken.option->sets)) {
+            const std::size_t value = query.**number;
+            if (value < r.least || value > r.most) return out_of_range(taken);
+        } else if (const auto* length = std::get_if<SquareCount SolverQuery::*>(&taken.option->sets)) {
+            const SquareCount& given = query.**length;
+            // 0 first and no_limit last ask nothing of that side.
+            if ((given.least != 0 && given.least < r.least) || given.most < r.least ||
+                (given.most != no_limit && given.most > r.most) || given.least > r.most)
+                return out_of_range(taken);
+            if (given.least > given.most)
+                return QueryError{.option = taken.option->name, .what = "M-N heeft een M die groter is dan N"};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<SolverOutcome> run_solver_query(const SolverSearch& search, const SolverQuery& query, SolverTables& tables,
+                                              const StopCheck& should_stop) {
+    if (auto refused = check_solver_query(search, query)) throw *refused;
+    auto outcome = search.run(query, tables, should_stop);
+    if (outcome) outcome->search = &search;
+    return outcome;
+}
+
+}  // namespace taalspoor
