@@ -19,6 +19,7 @@
 #include "base/file_names.h"
 #include "puzzlehelp/puzzle_help_window.h"
 #include "puzzlehelp/result_rows_model.h"
+#include "puzzlehelp/search_worker.h"
 #include "puzzlehelp/solver_option_controls.h"
 #include "window_support/latin1_text.h"
 #include "window_support/result_file_saving.h"
@@ -70,6 +71,8 @@ private slots:
     void a_malformed_pattern_shows_under_the_field_and_the_results_stay();
     void more_results_come_as_the_list_scrolls();
     void copy_save_and_double_click();
+    void the_rows_keep_the_search_that_made_them();
+    void any_failure_of_a_search_is_a_line_and_the_window_goes_on();
 };
 
 void PuzzleHelpTest::f2_opens_it_and_escape_closes_it() {
@@ -216,6 +219,52 @@ void PuzzleHelpTest::copy_save_and_double_click() {
     const QModelIndex second = help.rows().index(1, 0);
     emit help.results->doubleClicked(second);
     QCOMPARE(program.form->Edit1->text(), found[1]);
+}
+
+void PuzzleHelpTest::the_rows_keep_the_search_that_made_them() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    help.choice_of("anagrammen")->setChecked(true);
+    QVERIFY(answered(help, QStringLiteral("taalspoor")));
+    help.choice_of("uit")->setChecked(true);  // the next search is still to come
+    QCOMPARE(help.rows().headerData(ResultRowsModel::text_column, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral("Combinatie"));
+    QVERIFY(help.count_line->text().contains(QStringLiteral("combinaties")));
+    QVERIFY(help.results->isColumnHidden(ResultRowsModel::leftover_column));
+    QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
+    QVERIFY(shown.wait(10'000));
+    QCOMPARE(help.rows().headerData(ResultRowsModel::text_column, Qt::Horizontal, Qt::DisplayRole).toString(),
+             QStringLiteral("Woord"));
+    QVERIFY(!help.results->isColumnHidden(ResultRowsModel::leftover_column));
+}
+
+namespace {
+// A search that fails as a large one may: the rows it needs do not fit.
+std::optional<SolverOutcome> out_of_memory(const SolverQuery&, SolverTables&, const StopCheck&) { throw std::bad_alloc(); }
+std::optional<SolverOutcome> out_of_order(const SolverQuery&, SolverTables&, const StopCheck&) {
+    throw std::runtime_error("kapot");
+}
+}  // namespace
+
+void PuzzleHelpTest::any_failure_of_a_search_is_a_line_and_the_window_goes_on() {
+    Program program(DataFiles::all_and_tables);
+    SearchWorker worker(program.folder.path());
+    QSignalSpy failed(&worker, &SearchWorker::failed);
+    using Run = decltype(SolverSearch::run);
+    const std::pair<Run, const char*> failures[] = {{out_of_memory, "te weinig geheugen voor deze zoekopdracht"},
+                                                    {out_of_order, "de zoekopdracht liep vast: kapot"}};
+    for (const auto& [run, line] : failures) {
+        SolverSearch failing = solver_table().front();
+        failing.run = run;
+        SolverQuery query = default_query(failing);
+        query.text = "k.t";
+        worker.start(failing, query);
+        QVERIFY(failed.wait(10'000));
+        QCOMPARE(failed.takeFirst().first().toString(), QString::fromUtf8(line));
+    }
+    PuzzleHelpWindow& help = open_help(program);
+    QVERIFY(answered(help, QStringLiteral("k.t")));
+    QVERIFY(texts(help).contains(QStringLiteral("kat")));
 }
 
 QTEST_MAIN(PuzzleHelpTest)
