@@ -9,6 +9,7 @@
 
 #include "window_support/pixel_font.h"
 #include "accessories/text_file.h"
+#include "base/file_names.h"
 #include "search/front_end.h"
 
 using namespace taalspoor;
@@ -16,7 +17,6 @@ using namespace taalspoor;
 namespace {
 constexpr int viewer_width = 544;
 constexpr int viewer_height = 585;
-const char* const manual_file_name = "taalhelp16.txt";
 }  // namespace
 
 Thelp1dlg::Thelp1dlg(QWidget* parent) : QDialog(parent) {

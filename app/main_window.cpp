@@ -35,6 +35,7 @@
 #include "app/memo_lines.h"
 #include "app/tick_count.h"
 #include "app/window_boxes.h"
+#include "app/window_design.h"
 #include "app/window_events.h"
 #include "window_support/pixel_font.h"
 #include "ownlist/own_list_dialog.h"
@@ -43,66 +44,12 @@
 #include "wordlist/y_list_builder.h"
 
 using namespace taalspoor;
+using namespace taalspoor::window_design;
 
 namespace {
 
-constexpr int design_width = 696;
-constexpr int design_height = 559;
-constexpr int panel2_height = 505;
-constexpr int memo_margin = 10;
-constexpr int memo_width = 310;
 // The stop button stays enabled after a run that left more lines than a page holds.
 constexpr int page_with_separator = 501;
-constexpr int tool_tip_duration_ms = 5000;
-
-const QColor red{255, 0, 0};
-const QColor teal{0, 128, 128};
-
-const char* const manual_file_name = "taalhelp16.txt";
-const char* const greeting_sound_file_name = "lumman.wav";
-
-QFont arial(int pixels) { return pixel_font(QStringLiteral("Arial"), pixels); }
-QFont courier_new(int pixels) { return pixel_font(QStringLiteral("Courier New"), pixels); }
-
-void set_text_color(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
-void set_hint(QWidget* widget, const QString& hint) {
-    widget->setToolTip(hint);
-    widget->setToolTipDuration(tool_tip_duration_ms);
-}
-
-// Labels size themselves to their caption.
-void set_caption(QLabel* label, const QString& caption) {
-    label->setText(caption);
-    label->adjustSize();
-}
-
-QFrame* make_panel(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-QLabel* make_label(QWidget* parent, const char* name, QPoint at, const QColor& color) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(at);
-    set_text_color(label, QPalette::WindowText, color);
-    set_caption(label, {});
-    return label;
-}
-
-// The design's width, or more where this platform's font or indicator needs it, so that
-// no caption is cut off.
-void place_fitting(QWidget* widget, QPoint at, int width, int height) {
-    widget->setGeometry(at.x(), at.y(), std::max(width, widget->sizeHint().width()), height);
-}
 
 QString search_time_caption(qint64 elapsed_ms) {
     const qint64 hours = elapsed_ms / 3'600'000;
@@ -112,7 +59,6 @@ QString search_time_caption(qint64 elapsed_ms) {
 }
 
 }  // namespace
-
 TForm1::TForm1(UserDialogs& boxes, std::filesystem::path folder, QWidget* parent)
     : QMainWindow(parent),
       folder_(std::move(folder)),
@@ -132,201 +78,6 @@ TForm1::TForm1(UserDialogs& boxes, std::filesystem::path folder, QWidget* parent
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::build_controls() {
-    client_ = new QWidget(this);
-    setCentralWidget(client_);
-    // Narrower than at start, the panel would slide over the result list; lower, it
-    // would be cut off.
-    client_->setMinimumSize(design_width, panel2_height);
-    client_->installEventFilter(this);
-
-    Memo1 = new QPlainTextEdit(client_);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setFont(courier_new(13));
-    set_text_color(Memo1, QPalette::Text, Qt::black);
-    Memo1->setGeometry(memo_margin, memo_margin, memo_width, design_height - 2 * memo_margin);
-
-    Panel2 = make_panel(client_, "Panel2", QRect(0, 0, 350, panel2_height));
-    Panel2->setFont(arial(11));
-
-    Panel1 = make_panel(Panel2, "Panel1", QRect(10, 12, 328, 281));
-    QRadioButton** const named_buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4,
-                                            &RadioButton5, &RadioButton6, &RadioButton7, &RadioButton8,
-                                            &RadioButton9, &RadioButton10, &RadioButton11};
-    for (const design::ModeButton& design : design::mode_buttons) {
-        auto* button = new QRadioButton(QString::fromLatin1(design.caption), Panel1);
-        button->setObjectName(QStringLiteral("RadioButton%1").arg(design.button_number));
-        set_text_color(button, QPalette::WindowText, Qt::black);
-        place_fitting(button, {design.left, design.top}, design.width, design::mode_button_height);
-        *named_buttons[design.button_number - 1] = button;
-        mode_buttons_[static_cast<std::size_t>(design.mode) - 1] = button;
-        if (design.mode == Mode::word_length) {
-            connect(button, &QRadioButton::toggled, this, [this](bool chosen) {
-                if (chosen) RadioButton10Click();
-            });
-        } else {
-            connect(button, &QRadioButton::toggled, this, [this](bool chosen) {
-                if (chosen) RadioButtonClick();
-            });
-        }
-    }
-    mode_buttons_[static_cast<std::size_t>(Mode::pattern) - 1]->setChecked(true);
-
-    Label7 = make_label(Panel2, "Label7", {10, 302}, teal);
-    set_caption(Label7, QStringLiteral("U gebruikt nu de alternatieve woordenlijst  ( ij  vevangen door y )"));
-    Label7->hide();
-
-    CheckBox1 = new QCheckBox(QStringLiteral("hoofdlettergevoelig zoeken"), Panel2);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setLayoutDirection(Qt::RightToLeft);  // the caption left of the box
-    place_fitting(CheckBox1, {14, 325}, 185, 17);
-    set_hint(CheckBox1, QStringLiteral("houdt bij  zoeken rekening met hoofdletters"));
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
-
-    Panel3 = make_panel(Panel2, "Panel3", QRect(8, 355, 332, 57));
-    Label6 = make_label(Panel3, "Label6", {11, 8}, red);
-    Label2 = make_label(Panel3, "Label2", {90, 9}, Qt::black);
-    set_caption(Label2, QStringLiteral("Vul hier de zoekstring in "));
-    Edit1 = new QLineEdit(Panel3);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(7, 27, 316, 24);
-    Edit1->setFont(courier_new(13));
-    set_text_color(Edit1, QPalette::Text, Qt::black);
-    set_hint(Edit1, QStringLiteral("vul hier de zoekstring in"));
-    Edit1->installEventFilter(this);
-    connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
-
-    Label3 = make_label(Panel2, "Label3", {10, 424}, red);
-    Label3->setFont(arial(12));
-    set_hint(Label3, QStringLiteral("aantal gevonden woorden"));
-    Label1 = make_label(Panel2, "Label1", {206, 424}, red);
-    Label1->setFont(arial(12));
-    Label4 = make_label(Panel2, "Label4", {183, 307}, red);
-    Label4->setFont(arial(12));
-    set_hint(Label4, QStringLiteral("aantal geteste woorden"));
-    Label5 = make_label(Panel2, "Label5", {268, 305}, red);
-    Label5->setFont(arial(16));
-    set_hint(Label5, QStringLiteral("geteste lettergroep"));
-
-    Shape1 = new Lamp(Panel2);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(28, 456, 12, 12);
-    set_hint(Shape1, QStringLiteral("rood=ik ben bezig..."));
-
-    startbtn = new QPushButton(QStringLiteral("start &zoeken"), Panel2);
-    startbtn->setObjectName(QStringLiteral("startbtn"));
-    startbtn->setFont(arial(13));
-    startbtn->setGeometry(60, 448, 105, 33);
-    set_hint(startbtn, QStringLiteral("hiermee begint het"));
-    connect(startbtn, &QPushButton::clicked, this, &TForm1::startbtnClick);
-
-    stopbtn = new QPushButton(QStringLiteral("&stop zoeken"), Panel2);
-    stopbtn->setObjectName(QStringLiteral("stopbtn"));
-    stopbtn->setFont(arial(13));
-    stopbtn->setGeometry(206, 448, 113, 33);
-    stopbtn->setEnabled(false);
-    set_hint(stopbtn, QStringLiteral("onderbreekt het zoeken"));
-    connect(stopbtn, &QPushButton::clicked, this, &TForm1::stopbtnClick);
-}
-
-void TForm1::build_menu() {
-    MainMenu1 = menuBar();
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    const auto submenu = [](QMenu* menu, const char* name, const char* hint) {
-        menu->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setToolTip(QString::fromLatin1(hint));
-        menu->menuAction()->setStatusTip(QString::fromLatin1(hint));
-        return menu;
-    };
-    const auto entry = [](QWidget* menu, const char* caption, const char* name) {
-        auto* action = new QAction(QString::fromLatin1(caption), menu);
-        action->setObjectName(QString::fromLatin1(name));
-        menu->addAction(action);
-        return action;
-    };
-
-    Exit1 = submenu(MainMenu1->addMenu(QStringLiteral("&Bestand")), "Exit1", "verlaat het programma");
-    Woordenlijst1 = submenu(Exit1->addMenu(QStringLiteral("Woordenlijst")), "Woordenlijst1", "");
-    StandaardN1 = entry(Woordenlijst1, "nlwrdiso.v3 (standaard)", "StandaardN1");
-    nlwrdisoindeyversie1 = entry(Woordenlijst1, "nlwrdiso y-versie.v3  (Puzzelaars-alternatief)", "nlwrdisoindeyversie1");
-    StandaardN1->setCheckable(true);
-    nlwrdisoindeyversie1->setCheckable(true);
-    connect(StandaardN1, &QAction::triggered, this, &TForm1::StandaardN1Click);
-    connect(nlwrdisoindeyversie1, &QAction::triggered, this, &TForm1::nlwrdisoindeyversie1Click);
-    N2 = Exit1->addSeparator();
-    N2->setObjectName(QStringLiteral("N2"));
-    Tijd1 = entry(Exit1, "Huidige Tijd", "Tijd1");
-    Verlopentijd1 = entry(Exit1, "Verlopen tijd", "Verlopentijd1");
-    connect(Tijd1, &QAction::triggered, this, &TForm1::Tijd1Click);
-    connect(Verlopentijd1, &QAction::triggered, this, &TForm1::Verlopentijd1Click);
-    Afsluiten1 = entry(Exit1, "Afsluiten", "Afsluiten1");
-    connect(Afsluiten1, &QAction::triggered, this, &TForm1::Afsluiten1Click);
-
-    Resultaat1 = submenu(MainMenu1->addMenu(QStringLiteral("&Resultaat")), "Resultaat1", "opbergen en inlezen");
-    Bewaren1 = entry(Resultaat1, "&Bewaren", "Bewaren1");
-    Opvragen1 = entry(Resultaat1, "&Opvragen", "Opvragen1");
-    WisFile1 = entry(Resultaat1, "&Wis File", "WisFile1");
-    connect(Bewaren1, &QAction::triggered, this, &TForm1::Bewaren1Click);
-    connect(Opvragen1, &QAction::triggered, this, &TForm1::Opvragen1Click);
-    connect(WisFile1, &QAction::triggered, this, &TForm1::WisFile1Click);
-
-    Eigenwoordtoevoegingen1 = entry(MainMenu1, "Uw extra lijst", "Eigenwoordtoevoegingen1");
-    connect(Eigenwoordtoevoegingen1, &QAction::triggered, this, &TForm1::Eigenlijstbekijken1Click);
-
-    help1 = submenu(MainMenu1->addMenu(QStringLiteral("&Help")), "help1", "ik help U graag");
-    Handleiding1 = entry(help1, "Handleiding", "Handleiding1");
-    connect(Handleiding1, &QAction::triggered, this, &TForm1::Handleiding1Click);
-    N1 = help1->addSeparator();
-    N1->setObjectName(QStringLiteral("N1"));
-    About2 = entry(help1, "L.U.M.", "About2");
-    connect(About2, &QAction::triggered, this, &TForm1::About2Click);
-    Auteur1 = entry(help1, "Auteur", "Auteur1");
-    connect(Auteur1, &QAction::triggered, this, &TForm1::Auteur1Click);
-
-    // The Puzzelhulp window is no part of the design's menu: its menu stands apart, at the
-    // end of the bar, and F2 opens it from anywhere in the window.
-    auto* puzzle_menu = new QMenu(QStringLiteral("Puzzelhulp"), this);
-    puzzle_menu->setObjectName(QStringLiteral("Puzzelhulp1"));
-    Puzzelhulpopenen1 = entry(puzzle_menu, "Puzzelhulp openen", "Puzzelhulpopenen1");
-    Puzzelhulpopenen1->setShortcut(Qt::Key_F2);
-    Puzzelhulpopenen1->setToolTip(QStringLiteral("zoeken met een puzzelpatroon, woorden uit letters en anagrammen"));
-    addAction(Puzzelhulpopenen1);
-    connect(Puzzelhulpopenen1, &QAction::triggered, this, &TForm1::Puzzelhulpopenen1Click);
-    Puzzelhulp1 = new QToolButton(MainMenu1);
-    Puzzelhulp1->setObjectName(QStringLiteral("Puzzelhulp1"));
-    Puzzelhulp1->setText(QStringLiteral("Puzzelhulp"));
-    Puzzelhulp1->setToolTip(Puzzelhulpopenen1->toolTip());
-    Puzzelhulp1->setMenu(puzzle_menu);
-    Puzzelhulp1->setPopupMode(QToolButton::InstantPopup);
-    Puzzelhulp1->setAutoRaise(true);
-    // It reads as the bar's other menus do: a caption, no arrow.
-    Puzzelhulp1->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
-    Puzzelhulp1->setFocusPolicy(Qt::NoFocus);
-    MainMenu1->setCornerWidget(Puzzelhulp1, Qt::TopRightCorner);
-}
-
-void TForm1::Puzzelhulpopenen1Click() {
-    if (!puzzle_help_) {
-        puzzle_help_ = new PuzzleHelpWindow(folder_, boxes_->platform_boxes(), this);
-        // A word chosen there becomes the query here, as if typed.
-        connect(puzzle_help_, &PuzzleHelpWindow::word_chosen, this, [this](const QString& text) {
-            Edit1->setText(text);
-            raise();
-            activateWindow();
-            Edit1->setFocus();
-        });
-    }
-    puzzle_help_->show();
-    puzzle_help_->raise();
-    puzzle_help_->activateWindow();
-}
-
 namespace {
 // Alt, perhaps with Shift, and a letter: no Control or Meta (which AltGr is on some
 // platforms), no AltGr level shift.
@@ -339,32 +90,7 @@ bool is_alt_letter_chord(const QKeyEvent& key) {
     return (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) || (!text.isEmpty() && text.front().isLetter());
 }
 }  // namespace
-
-// ---- Start-up, activation, layout, keys, closing ----
-
-void TForm1::FormCreate() {
-    start_tick_count_ = system_tick_count();
-    state_.list_file_name = standard_list_name;
-    state_.y_list_in_use = false;
-    show_list_in_use();
-
-    const auto missing = [this](const std::string& name) {
-        std::error_code ignored;
-        return !std::filesystem::exists(folder_ / name, ignored);
-    };
-    if (missing(state_.list_file_name))
-        boxes_->show_message(BoxKind::information,
-                             "Voor dit programma is file " + state_.list_file_name + " in de actuele directory nodig");
-    if (missing(manual_file_name))
-        boxes_->show_message(BoxKind::information,
-                             "Plaats s.v.p. de HELP-file <taalhelp16.txt> in de actuele directory");
-    if (missing(greeting_sound_file_name))
-        boxes_->show_message(BoxKind::information, "De file LUMMAN.WAV behoort in de actuele directory");
-
-    for (const design::ModeButton& design : design::mode_buttons)
-        set_hint(mode_buttons_[static_cast<std::size_t>(design.mode) - 1], QString::fromLatin1(design.hint));
-    state_.word_length = 6;
-}
+// ---- Activation, layout, keys, closing ----
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -555,13 +281,6 @@ void TForm1::set_menus_enabled(bool enabled) {
     // L.U.M. comes back with its menu, so the about box can be opened after a search too.
     About2->setEnabled(enabled);
 }
-
-void TForm1::show_list_in_use() {
-    StandaardN1->setChecked(!state_.y_list_in_use);
-    nlwrdisoindeyversie1->setChecked(state_.y_list_in_use);
-    Label7->setVisible(state_.y_list_in_use);
-}
-
 void TForm1::show_lamp(const QColor& color) {
     Shape1->set_color(color);
     Shape1->repaint();
@@ -625,70 +344,3 @@ void TForm1::Eigenlijstbekijken1Click() {
 }
 
 SearchContext TForm1::search_context() { return SearchContext{state_, *memo_lines_, *boxes_, *events_, folder_}; }
-
-// ---- The list in use ----
-
-void TForm1::StandaardN1Click() {
-    // A build still under way is for a list the user no longer wants.
-    if (building_y_list_) state_.stop_flag = true;
-    use_list(false);
-}
-
-void TForm1::nlwrdisoindeyversie1Click() {
-    // The build under way makes the list in use when it is done.
-    if (building_y_list_) {
-        show_list_in_use();
-        return;
-    }
-    std::error_code ignored;
-    if (!std::filesystem::exists(folder_ / y_list_name, ignored)) {
-        boxes_->show_message(BoxKind::information,
-                             "Na Ok wordt de hulpfile <nlwrdiso y-versie.v3> aangemaakt.\nEven geduld s.v.p. ...");
-        if (!build_y_list_file()) {
-            // Still the standard list; also when the y-version list was in use and its
-            // file has gone, as no search could read it.
-            use_list(false);
-            return;
-        }
-    }
-    use_list(true);
-}
-
-namespace {
-// The hourglass over the whole program, gone again however the build ends.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-}  // namespace
-
-bool TForm1::build_y_list_file() {
-    std::string failure;
-    {
-        const QScopedValueRollback building(building_y_list_, true);
-        const WaitCursor hourglass;
-        // The window stays usable meanwhile: the stop button, the check box, an edit of
-        // the query or the choice of the standard list end the build.
-        state_.stop_flag = false;
-        try {
-            return build_y_list(folder_, [this] { return state_.stop_flag; }, *events_) == YListBuild::built;
-        } catch (const FileError& error) {
-            failure = error.what();
-        }
-    }
-    boxes_->show_message(BoxKind::error, failure);
-    return false;
-}
-
-void TForm1::use_list(bool y_list) {
-    const std::string name = y_list ? y_list_name : standard_list_name;
-    // A pending page's offset points into the list it came from.
-    if (name != state_.list_file_name && (state_.continuation_offset != 0 || state_.stored_query_is_page_start))
-        drop_search();
-    state_.list_file_name = name;
-    state_.y_list_in_use = y_list;
-    show_list_in_use();
-}

@@ -154,8 +154,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls and the menu (main_window_controls.cpp, puzzle_help_menu.cpp).
     void build_controls();
+    void build_mode_buttons();
+    void build_query_area();
+    void build_counters_and_buttons();
     void build_menu();
+    void build_file_menu();
+    void build_puzzle_help_menu();
+    // The checks at start-up (startup_checks.cpp).
     void FormCreate();
     void FormActivate();
     void FormResize();
@@ -167,6 +174,7 @@ private:
     // no continuation, a fresh start caption, the lamp lime, the scan told to stop.
     void drop_search();
     void set_menus_enabled(bool enabled);
+    // The word list in use (list_choice.cpp).
     void show_list_in_use();
     // Builds the y-version list from the standard list; false when it was interrupted or
     // failed, which the user has then been told.

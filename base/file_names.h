@@ -11,5 +11,8 @@ inline constexpr const char* own_list_name = "Mijnlijst.txt";
 // side by side are two squares of a crossword, not the one square ij.
 inline constexpr const char* word_counts_name = "tellingen.txt";
 inline constexpr const char* ij_exceptions_name = "ij-uitzonderingen.txt";
+// The manual and the greeting sound of the window.
+inline constexpr const char* manual_file_name = "taalhelp16.txt";
+inline constexpr const char* greeting_sound_file_name = "lumman.wav";
 
 }  // namespace taalspoor
