@@ -12,6 +12,7 @@
 #include "cli/help_text.h"
 #include "cli/options.h"
 #include "cli/solver_output.h"
+#include "search/answering_dialogs.h"
 #include "search/front_end.h"
 #include "search/search_driver.h"
 #include "search/search_state.h"
@@ -32,48 +33,19 @@ public:
     void append_line(std::string_view line) override {
         append_text(text, line, !latin1_output_);
         text += '\n';
-        ++lines;
     }
-    void page_full() override { full = true; }
+    void page_full() override {}
 
     std::string text;
-    std::size_t lines = 0;
-    bool full = false;
 
 private:
     bool latin1_output_;
 };
 
-class TerminalDialogs final : public UserDialogs {
-public:
-    explicit TerminalDialogs(std::optional<int> word_length) : word_length_(word_length) {}
-
-    void show_message(BoxKind, std::string_view text) override {
-        std::cerr << latin1_to_utf8(text) << '\n';
-        ++messages_shown;
-    }
-    bool ask_yes_no(BoxKind, std::string_view text) override {
-        std::cerr << latin1_to_utf8(text) << " (ja)\n";
-        return true;
-    }
-    // The only input box of a search asks for mode 11's word length: --lengte answers it,
-    // once; a second question means the number was refused.
-    std::optional<std::string> ask_text(std::string_view, std::string_view, std::string_view) override {
-        if (!word_length_ || length_given_) return std::nullopt;
-        length_given_ = true;
-        return std::to_string(*word_length_);
-    }
-
-    int messages_shown = 0;
-
-private:
-    std::optional<int> word_length_;
-    bool length_given_ = false;
-};
-
-void print_page(const PageSink& page) {
+void print_page(PageSink& page) {
     std::fwrite(page.text.data(), 1, page.text.size(), stdout);
     std::fflush(stdout);
+    page.text.clear();
 }
 
 int refuse(const std::string& text) {
@@ -159,28 +131,23 @@ int main(int argc, char** argv) {
     state.case_sensitive = options->case_sensitive;
     const std::string current_query = current_query_for_search(typed, state.case_sensitive);
 
-    TerminalDialogs dialogs(options->word_length);
+    AnsweringDialogs dialogs(options->word_length, [](std::string_view text) { std::cerr << latin1_to_utf8(text) << '\n'; });
     NoEvents events;
     if (options->y_list)
         if (const int failed = use_y_list(state, events)) return failed;
-    for (;;) {
-        PageSink page(options->latin1_output);
-        SearchContext ctx{state, page, dialogs, events, "."};
-        const Dispatch dispatch = plan_dispatch(state, current_query);
-        if (dispatch == Dispatch::nothing_to_search) return refuse(no_query_message);
-        const int messages_before = dialogs.messages_shown;
-        try {
-            run_dispatch(ctx, dispatch);
-        } catch (const FileError& e) {
+    PageSink page(options->latin1_output);
+    SearchContext ctx{state, page, dialogs, events, "."};
+    PagesEnd end;
+    try {
+        end = run_pages(ctx, current_query, [&] {
             print_page(page);
-            return report_file_failure(e, state.list_file_name);
-        }
+            if (!options->all_pages) std::cerr << "taalspoor-zoek: er volgen meer woorden; --alles toont alle pagina's\n";
+            return options->all_pages;
+        });
+    } catch (const FileError& e) {
         print_page(page);
-        if (page.lines == 0 && dialogs.messages_shown > messages_before) return 1;  // refused query
-        if (!page.full) return 0;
-        if (!options->all_pages) {
-            std::cerr << "taalspoor-zoek: er volgen meer woorden; --alles toont alle pagina's\n";
-            return 0;
-        }
+        return report_file_failure(e, state.list_file_name);
     }
+    print_page(page);
+    return end == PagesEnd::refused ? 1 : 0;
 }

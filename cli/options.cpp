@@ -1,21 +1,13 @@
 #include "cli/options.h"
 
 #include <algorithm>
-#include <charconv>
-#include <utility>
 
 #include "base/latin1.h"
+#include "base/whole_number.h"
 
 namespace taalspoor::cli {
 
 namespace {
-
-std::optional<long long> whole_number(const std::string& s) {
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
-    return value;
-}
 
 std::string not_a_number(const std::string& name, const std::string& value) {
     return name + " verwacht een getal, niet \"" + value + "\"";
@@ -86,57 +78,6 @@ std::optional<const SolverSearch*> chosen_search(const std::vector<std::string>&
     return std::nullopt;
 }
 
-// Takes a number of the search's option: a number, not below what the search allows.
-bool take_number(const TakenOption& taken, const std::string& value, std::size_t& out, std::string& error) {
-    const auto n = whole_number(value);
-    if (!n) return error = not_a_number(taken.option->name, value), false;
-    if (*n < 0 || static_cast<unsigned long long>(*n) < taken.range.least) return error = out_of_range(taken).message(), false;
-    out = static_cast<std::size_t>(*n);
-    return true;
-}
-
-// N, or M-N.
-bool take_length(const TakenOption& taken, const std::string& value, SquareCount& out, std::string& error) {
-    const std::size_t dash = value.find('-', 1);
-    std::size_t from = 0, to = 0;
-    if (dash == std::string::npos) {
-        if (!take_number(taken, value, from, error)) return false;
-        out = {from, from};
-        return true;
-    }
-    const std::string first = value.substr(0, dash), second = value.substr(dash + 1);
-    if (!whole_number(first) || !whole_number(second)) {
-        error = std::string(taken.option->name) + " verwacht N of M-N, niet \"" + value + "\"";
-        return false;
-    }
-    if (!take_number(taken, first, from, error) || !take_number(taken, second, to, error)) return false;
-    out = {from, to};
-    return true;
-}
-
-// Sets the option in the query, as the option table says.
-bool apply(const TakenOption& taken, const std::string& value, SolverQuery& query, std::string& error) {
-    return std::visit(
-        [&](auto target) -> bool {
-            using Target = decltype(target);
-            if constexpr (std::is_same_v<Target, bool SolverQuery::*>) {
-                query.*target = taken.option->flag_value;
-                return true;
-            } else if constexpr (std::is_same_v<Target, void (*)(SolverQuery&)>) {
-                target(query);
-                return true;
-            } else if constexpr (std::is_same_v<Target, std::size_t SolverQuery::*>) {
-                return take_number(taken, value, query.*target, error);
-            } else if constexpr (std::is_same_v<Target, std::string SolverQuery::*>) {
-                query.*target = utf8_to_latin1_lossy(value);
-                return true;
-            } else {
-                return take_length(taken, value, query.*target, error);
-            }
-        },
-        taken.option->sets);
-}
-
 const char* owner_of_modes = "de zoekwijzen (--modus)";
 
 }  // namespace
@@ -148,7 +89,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     options.search = *search;
     const std::string owner = options.search ? options.search->option : owner_of_modes;
     bool have_text = false, only_text_follows = false;
-    std::vector<std::pair<const TakenOption*, std::string>> given;  // the search's options and their values
+    std::vector<GivenOption> given;  // the search's options and their values
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool has_value = i + 1 < args.size();
@@ -173,7 +114,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         } else if (const TakenOption* taken = options.search ? options.search->taken(arg) : nullptr) {
             if (taken->shown_value_name() && !has_value)
                 return error = arg + " verwacht " + taken->shown_value_name(), std::nullopt;
-            given.emplace_back(taken, taken->shown_value_name() ? args[++i] : std::string());
+            given.push_back({taken, taken->shown_value_name() ? utf8_to_latin1_lossy(args[++i]) : std::string()});
         } else if (command || solver_option(arg) || solver_search(arg)) {
             return error = arg + " hoort niet bij " + owner, std::nullopt;
         } else {
@@ -181,21 +122,12 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         }
     }
     if (!options.search) return options;
-    // In the order of the option table, so that --min-lengte holds after --alle-woorden.
-    const auto& order = solver_options();
-    const auto place = [&](const TakenOption* t) { return std::find(order.begin(), order.end(), t->option) - order.begin(); };
-    std::stable_sort(given.begin(), given.end(), [&](const auto& a, const auto& b) { return place(a.first) < place(b.first); });
-    options.solver = [&] {
-        SolverQuery query = default_query(*options.search);
-        query.text = std::move(options.solver.text);
-        return query;
-    }();
-    for (const auto& [taken, value] : given)
-        if (!apply(*taken, value, options.solver, error)) return std::nullopt;
-    if (const auto refused = check_solver_query(*options.search, options.solver)) {
+    auto query = solver_query_of(*options.search, std::move(options.solver.text), std::move(given));
+    if (const auto* refused = std::get_if<QueryError>(&query)) {
         error = refused->message();
         return std::nullopt;
     }
+    options.solver = std::move(std::get<SolverQuery>(query));
     return options;
 }
 

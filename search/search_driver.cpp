@@ -52,4 +52,61 @@ void run_dispatch(SearchContext& ctx, Dispatch dispatch) {
     std::get<ModeSearch>(prepared).run(ctx);
 }
 
+namespace {
+
+// What run_pages needs to know of a page: its lines and whether it filled.
+class PageWatch final : public ResultSink {
+public:
+    explicit PageWatch(ResultSink& results) : results_(results) {}
+    void append_line(std::string_view line) override {
+        ++lines;
+        results_.append_line(line);
+    }
+    void separator() override {
+        ++lines;
+        results_.separator();
+    }
+    void page_full() override {
+        full = true;
+        results_.page_full();
+    }
+    std::size_t lines = 0;
+    bool full = false;
+
+private:
+    ResultSink& results_;
+};
+
+class MessageWatch final : public UserDialogs {
+public:
+    explicit MessageWatch(UserDialogs& dialogs) : dialogs_(dialogs) {}
+    void show_message(BoxKind kind, std::string_view text) override {
+        ++shown;
+        dialogs_.show_message(kind, text);
+    }
+    bool ask_yes_no(BoxKind kind, std::string_view text) override { return dialogs_.ask_yes_no(kind, text); }
+    std::optional<std::string> ask_text(std::string_view caption, std::string_view prompt,
+                                        std::string_view initial) override {
+        return dialogs_.ask_text(caption, prompt, initial);
+    }
+    int shown = 0;
+
+private:
+    UserDialogs& dialogs_;
+};
+
+}  // namespace
+
+PagesEnd run_pages(SearchContext& ctx, const std::string& current_query, const std::function<bool()>& next_page) {
+    MessageWatch dialogs(ctx.dialogs);
+    for (;;) {
+        PageWatch page(ctx.results);
+        SearchContext watched{ctx.state, page, dialogs, ctx.events, ctx.folder};
+        const int shown_before = dialogs.shown;
+        run_dispatch(watched, plan_dispatch(ctx.state, current_query));
+        if (page.lines == 0 && dialogs.shown > shown_before) return PagesEnd::refused;
+        if (!page.full || !next_page()) return PagesEnd::searched;
+    }
+}
+
 }  // namespace taalspoor

@@ -3,6 +3,7 @@
 // taalspoor-zoek: the choice between the stored and the current query, and the
 // run of the chosen mode from the table of modes.
 
+#include <functional>
 #include <string>
 
 #include "search/front_end.h"
@@ -33,5 +34,13 @@ Dispatch plan_dispatch(SearchState& state, const std::string& current_query);
 
 // Runs the driver that plan_dispatch chose.
 void run_dispatch(SearchContext& ctx, Dispatch dispatch);
+
+enum class PagesEnd { searched, refused };
+
+// Presses the start button again and again with the same query while its page fills, as
+// a user does at "verder zoeken": every page goes to ctx.results; after a full page,
+// next_page() says whether to go on. refused: the start found nothing and showed a
+// message (the query was refused, or there was none). FileError passes through.
+PagesEnd run_pages(SearchContext& ctx, const std::string& current_query, const std::function<bool()>& next_page);
 
 }  // namespace taalspoor

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/whole_number.h"
 #include "search/anagram_search.h"
 #include "search/puzzle_search.h"
 #include "search/rack_search.h"
@@ -122,6 +123,75 @@ std::optional<QueryError> check_solver_query(const SolverSearch& search, const S
         }
     }
     return std::nullopt;
+}
+
+namespace {
+
+QueryError not_a_number(const TakenOption& taken, const std::string& value) {
+    return {.option = taken.option->name, .what = "verwacht een getal, niet \"" + value + "\""};
+}
+
+// A number of the option: a number, not below what the search allows.
+std::optional<QueryError> take_number(const TakenOption& taken, const std::string& value, std::size_t& out) {
+    const auto n = whole_number(value);
+    if (!n) return not_a_number(taken, value);
+    if (*n < 0 || static_cast<unsigned long long>(*n) < taken.range.least) return out_of_range(taken);
+    out = static_cast<std::size_t>(*n);
+    return std::nullopt;
+}
+
+// N, or M-N.
+std::optional<QueryError> take_length(const TakenOption& taken, const std::string& value, SquareCount& out) {
+    const std::size_t dash = value.find('-', 1);
+    std::size_t from = 0, to = 0;
+    if (dash == std::string::npos) {
+        if (auto refused = take_number(taken, value, from)) return refused;
+        out = {from, from};
+        return std::nullopt;
+    }
+    const std::string first = value.substr(0, dash), second = value.substr(dash + 1);
+    if (!whole_number(first) || !whole_number(second))
+        return QueryError{.option = taken.option->name, .what = "verwacht N of M-N, niet \"" + value + "\""};
+    if (auto refused = take_number(taken, first, from)) return refused;
+    if (auto refused = take_number(taken, second, to)) return refused;
+    out = {from, to};
+    return std::nullopt;
+}
+
+std::optional<QueryError> set_option(const GivenOption& given, SolverQuery& query) {
+    const TakenOption& taken = *given.taken;
+    return std::visit(
+        [&](auto target) -> std::optional<QueryError> {
+            using Target = decltype(target);
+            if constexpr (std::is_same_v<Target, bool SolverQuery::*>) {
+                query.*target = taken.option->flag_value;
+            } else if constexpr (std::is_same_v<Target, void (*)(SolverQuery&)>) {
+                target(query);
+            } else if constexpr (std::is_same_v<Target, std::size_t SolverQuery::*>) {
+                return take_number(taken, given.value, query.*target);
+            } else if constexpr (std::is_same_v<Target, std::string SolverQuery::*>) {
+                query.*target = given.value;
+            } else {
+                return take_length(taken, given.value, query.*target);
+            }
+            return std::nullopt;
+        },
+        taken.option->sets);
+}
+
+}  // namespace
+
+std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search, std::string text,
+                                                      std::vector<GivenOption> given) {
+    const auto& order = solver_options();
+    const auto place = [&](const GivenOption& g) { return std::find(order.begin(), order.end(), g.taken->option) - order.begin(); };
+    std::stable_sort(given.begin(), given.end(), [&](const GivenOption& a, const GivenOption& b) { return place(a) < place(b); });
+    SolverQuery query = default_query(search);
+    query.text = std::move(text);
+    for (const GivenOption& g : given)
+        if (auto refused = set_option(g, query)) return *refused;
+    if (auto refused = check_solver_query(search, query)) return *refused;
+    return query;
 }
 
 std::optional<SolverOutcome> run_solver_query(const SolverSearch& search, const SolverQuery& query, SolverTables& tables,

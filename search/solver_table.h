@@ -105,6 +105,20 @@ const SolverSearch* solver_search(std::string_view name_or_option);
 // A query that starts as the search's defaults.
 SolverQuery default_query(const SolverSearch& search);
 
+// An option and its value as the user typed it (ISO 8859-1): a number, N or M-N for a
+// length, letters; nothing for a flag.
+struct GivenOption {
+    const TakenOption* taken;
+    std::string value;
+};
+
+// The query of the search with this text and these options, set in the order of the
+// option table (so that --min-lengte holds after --alle-woorden), then checked. A value
+// that is no number where one is asked, or a number below what the search allows, is
+// refused as check_solver_query refuses one above it.
+std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search, std::string text,
+                                                      std::vector<GivenOption> given);
+
 // The error of a number outside what the search allows for the option.
 QueryError out_of_range(const TakenOption& taken);
 // The options' values against what the search allows: the numbers in their ranges, a
