@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/latin1.h"
 #include "base/whole_number.h"
 #include "search/anagram_search.h"
 #include "search/puzzle_search.h"
@@ -99,6 +100,19 @@ const SolverSearch* solver_search(std::string_view name_or_option) {
 
 SolverQuery default_query(const SolverSearch& search) { return search.defaults; }
 
+std::optional<std::string> kept_rows_note(const SolverOutcome& outcome) {
+    if (outcome.rows.size() >= outcome.in_all) return std::nullopt;
+    return std::to_string(outcome.rows.size()) + " van " + (outcome.cut_short ? "minstens " : "") +
+           std::to_string(outcome.in_all) + (outcome.search->columns.sets ? " combinaties" : " woorden") + " getoond";
+}
+
+void append_row_line(std::string& out, const SolverRow& row, const RowColumns& columns, bool with_count, bool as_utf8) {
+    append_text(out, row.text, as_utf8);
+    if (columns.leftover) out += '\t', append_text(out, row.leftover, as_utf8);
+    if (columns.explanation) out += '\t', append_text(out, row.explanation, as_utf8);
+    if (with_count) out += '\t' + std::to_string(row.count);
+}
+
 QueryError out_of_range(const TakenOption& taken) {
     const NumberRange& r = taken.range;
     const std::string what = r.most == no_limit ? "moet minstens " + number_text(r.least) + " zijn"
@@ -164,9 +178,9 @@ std::optional<QueryError> set_option(const GivenOption& given, SolverQuery& quer
         [&](auto target) -> std::optional<QueryError> {
             using Target = decltype(target);
             if constexpr (std::is_same_v<Target, bool SolverQuery::*>) {
-                query.*target = taken.option->flag_value;
+                query.*target = given.value == "0" ? !taken.option->flag_value : taken.option->flag_value;
             } else if constexpr (std::is_same_v<Target, void (*)(SolverQuery&)>) {
-                target(query);
+                if (given.value != "0") target(query);
             } else if constexpr (std::is_same_v<Target, std::size_t SolverQuery::*>) {
                 return take_number(taken, given.value, query.*target);
             } else if constexpr (std::is_same_v<Target, std::string SolverQuery::*>) {

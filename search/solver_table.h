@@ -9,6 +9,7 @@
 //     option --woorden N: sets most_words; the anagrams allow 1 to 6, default 3
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -97,6 +98,15 @@ struct SolverSearch {
 const std::vector<const SolverOption*>& solver_options();
 const SolverOption* solver_option(std::string_view name);
 
+// A row as taalspoor-zoek prints it (without its line feed): the text, then the leftover
+// letters, the explanation and the count after tabs where the columns have them and
+// the count is asked for; UTF-8, or the list's ISO 8859-1.
+void append_row_line(std::string& out, const SolverRow& row, const RowColumns& columns, bool with_count, bool as_utf8);
+
+// "4 van 2312 combinaties getoond" (with "minstens" when cut short) when the outcome
+// kept fewer rows than it found; nothing otherwise.
+std::optional<std::string> kept_rows_note(const SolverOutcome& outcome);
+
 // The searches, in the order the front ends offer them.
 const std::vector<SolverSearch>& solver_table();
 // By its name ("patroon") or its option ("--patroon").
@@ -106,7 +116,8 @@ const SolverSearch* solver_search(std::string_view name_or_option);
 SolverQuery default_query(const SolverSearch& search);
 
 // An option and its value as the user typed it (ISO 8859-1): a number, N or M-N for a
-// length, letters; nothing for a flag.
+// length, letters; nothing for a flag, or "0" for a flag the user turned off where the
+// search has it on (the web page's check boxes).
 struct GivenOption {
     const TakenOption* taken;
     std::string value;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every include points down the layers, and the engine holds no Qt:
 #   base -> wordlist -> search -> ownlist/engine -> window_support, resources
-#        -> accessories, ownlist (the dialog), puzzlehelp -> app, cli, tools -> tests, bench
+#        -> accessories, ownlist (the dialog), puzzlehelp -> app, cli, web, tools -> tests, bench
 # A file may include its own folder and any lower layer; never a higher layer, and
 # never a neighbour of the same layer. Prints each wrong include; fails if there is one.
 set -u
@@ -20,6 +20,7 @@ layer_of() {
     puzzlehelp/*) echo "5 puzzlehelp" ;;
     app/*) echo "6 app" ;;
     cli/*) echo "6 cli" ;;
+    web/*) echo "6 web" ;;
     tools/*) echo "6 tools" ;;
     tests/*) echo "7 tests" ;;
     bench/*) echo "7 bench" ;;
@@ -43,6 +44,6 @@ while IFS= read -r file; do
     echo "$file includes Qt: the engine is free of Qt"
     wrong=1
   fi
-done < <(find base wordlist search ownlist window_support resources accessories puzzlehelp app cli tools tests bench \
+done < <(find base wordlist search ownlist window_support resources accessories puzzlehelp app cli web tools tests bench \
               -name '*.h' -o -name '*.cpp' | sort)
 exit $wrong

@@ -4,6 +4,7 @@
 # Needs rsvg-convert (Debian package librsvg2-bin).
 set -euo pipefail
 icons="$(cd "$(dirname "$0")/../resources/icons" && pwd)"
-for size in 48 64 128 256; do
+# 192 and 512 are the sizes a web app manifest asks for.
+for size in 48 64 128 192 256 512; do
   rsvg-convert --width "$size" --height "$size" --output "$icons/taalspoor-$size.png" "$icons/taalspoor.svg"
 done

@@ -1,0 +1,159 @@
+#include "web/engine/web_search.h"
+
+#include <algorithm>
+
+#include "base/file_error.h"
+#include "base/file_names.h"
+#include "base/latin1.h"
+#include "base/whole_number.h"
+#include "search/answering_dialogs.h"
+#include "search/search_driver.h"
+#include "search/word_length_mode.h"
+#include "web/engine/json_text.h"
+#include "wordlist/y_list_builder.h"
+
+namespace taalspoor::web {
+
+namespace {
+
+const std::string* value_of(const Question& question, std::string_view name) {
+    for (const auto& [key, value] : question)
+        if (key == name) return &value;
+    return nullptr;
+}
+
+bool flag_in(const Question& question, std::string_view name) {
+    const std::string* value = value_of(question, name);
+    return value && *value != "0";
+}
+
+// Every page's lines, the separators among them.
+class RowsSink final : public ResultSink {
+public:
+    explicit RowsSink(std::vector<SolverRow>& rows) : rows_(rows) {}
+    void append_line(std::string_view line) override { rows_.push_back({std::string(line)}); }
+    void page_full() override {}
+
+private:
+    std::vector<SolverRow>& rows_;
+};
+
+}  // namespace
+
+WebSearch::WebSearch(std::filesystem::path folder) : folder_(folder), tables_(std::move(folder)) {}
+
+std::string WebSearch::answer(std::uint64_t count, const char* search_name, const std::vector<std::string>& notes,
+                              const std::string& error) const {
+    JsonArray note_list;
+    for (const std::string& note : notes) note_list.add(note);
+    return JsonObject()
+        .number("count", count)
+        .number("rows", rows_.size())
+        .add("search", search_name)
+        .raw("notes", note_list.text())
+        .add("error", error.empty() ? nullptr : error.c_str())
+        .text();
+}
+
+std::string WebSearch::ask(const Question& question) {
+    rows_.clear();
+    search_ = nullptr;
+    counted_ = false;
+    try {
+        if (const std::string* name = value_of(question, "zoek")) {
+            const SolverSearch* search = solver_search(*name);
+            if (!search) return answer(0, nullptr, {}, "onbekende zoekopdracht " + utf8_to_latin1_lossy(*name));
+            return ask_solver(*search, question);
+        }
+        return ask_mode(question);
+    } catch (const FileError& e) {
+        return answer(0, nullptr, {}, e.what());
+    } catch (const QueryError& e) {
+        return answer(0, search_ ? search_->name : nullptr, {}, e.message());
+    }
+}
+
+std::string WebSearch::ask_solver(const SolverSearch& search, const Question& question) {
+    search_ = &search;
+    std::vector<GivenOption> given;
+    for (const auto& [key, value] : question) {
+        const TakenOption* taken = search.taken("--" + key);
+        if (!taken) continue;
+        given.push_back({taken, utf8_to_latin1_lossy(value)});
+    }
+    const std::string* text = value_of(question, "q");
+    auto query = solver_query_of(search, text ? utf8_to_latin1_lossy(*text) : std::string(), std::move(given));
+    if (const auto* refused = std::get_if<QueryError>(&query)) return answer(0, search.name, {}, refused->message());
+    // The page draws every row's bar; the text has the counts only where they were asked.
+    SolverQuery& asked = std::get<SolverQuery>(query);
+    counted_ = asked.counted;
+    asked.counted = search.columns.count;
+    SolverOutcome outcome = *run_solver_query(search, asked, tables_, [] { return false; });
+    std::vector<std::string> notes;
+    if (outcome.cut_short) notes.emplace_back(cut_short_note);
+    if (const auto kept = kept_rows_note(outcome)) notes.push_back(*kept);
+    rows_ = std::move(outcome.rows);
+    return answer(outcome.in_all, search.name, notes, {});
+}
+
+std::string WebSearch::ask_mode(const Question& question) {
+    SearchState state;
+    const std::string* mode = value_of(question, "modus");
+    const auto number = mode ? whole_number(*mode) : std::optional<long long>(1);
+    if (!number || *number < 1 || *number > 11) return answer(0, nullptr, {}, "modus moet tussen 1 en 11 liggen");
+    state.chosen_mode = static_cast<Mode>(*number);
+    state.case_sensitive = flag_in(question, "hoofdletters");
+    if (flag_in(question, "y-lijst")) {
+        std::error_code ignored;
+        if (!std::filesystem::exists(folder_ / y_list_name, ignored)) {
+            NoEvents events;
+            build_y_list(folder_, [] { return false; }, events);
+            std::filesystem::remove(folder_ / y_intermediate_name, ignored);
+        }
+        state.list_file_name = y_list_name;
+        state.y_list_in_use = true;
+    }
+    std::optional<int> word_length;
+    if (const std::string* length = value_of(question, "lengte"))
+        if (const auto n = whole_number(*length)) word_length = static_cast<int>(std::clamp<long long>(*n, 0, 1000));
+    const std::string* typed = value_of(question, "q");
+    const std::string text = typed ? utf8_to_latin1_lossy(*typed) : std::string();
+    if (!first_character_acceptable(text)) return answer(0, nullptr, {}, first_character_message);
+
+    std::string refusal;
+    AnsweringDialogs dialogs(word_length, [&](std::string_view message) { refusal = message; });
+    RowsSink sink(rows_);
+    NoEvents events;
+    SearchContext ctx{state, sink, dialogs, events, folder_};
+    if (run_pages(ctx, current_query_for_search(text, state.case_sensitive), [] { return true; }) == PagesEnd::refused)
+        return answer(0, nullptr, {}, refusal);
+    const auto separators = std::count_if(rows_.begin(), rows_.end(), [](const SolverRow& r) { return r.text == separator_line; });
+    return answer(rows_.size() - static_cast<std::size_t>(separators), nullptr, {}, {});
+}
+
+std::string WebSearch::rows(std::size_t from, std::size_t count) const {
+    JsonArray out;
+    for (std::size_t k = from; k < rows_.size() && k < from + count; ++k) {
+        const SolverRow& row = rows_[k];
+        out.raw(JsonObject()
+                    .add("text", row.text)
+                    .add("leftover", row.leftover)
+                    .add("explanation", row.explanation)
+                    .number("count", row.count)
+                    .flag("separator", !search_ && row.text == separator_line)
+                    .text());
+    }
+    return out.text();
+}
+
+std::string WebSearch::text() const {
+    std::string out;
+    const RowColumns plain_lines;
+    for (const SolverRow& row : rows_) {
+        append_row_line(out, row, search_ ? search_->columns : plain_lines, counted_, true);
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace taalspoor::web

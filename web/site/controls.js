@@ -1,0 +1,137 @@
+// The choice of search and the controls of its options, made from the engine's two
+// tables: the eleven modes with the main window's own options, and the searches beside
+// them with every option each takes. A new row of either table appears here without a
+// line of this file changing.
+
+const caption = (text) => text.replace(/&(.)/g, '$1').replace(/\s+/g, ' ').trim();
+
+// Every choice: {value, label, group, mode | search}.
+export function choicesOf(tables) {
+  return [
+    ...tables.modes.map((mode) => ({ value: `modus:${mode.number}`, label: caption(mode.caption), group: 'De elf zoekwijzen', mode })),
+    ...tables.searches.map((search) => ({ value: `zoek:${search.name}`, label: caption(search.caption), group: 'Puzzelhulp', search })),
+  ];
+}
+
+export function fillChoice(select, choices) {
+  const groups = new Map();
+  for (const choice of choices) {
+    if (!groups.has(choice.group)) {
+      const group = document.createElement('optgroup');
+      group.label = choice.group;
+      groups.set(choice.group, group);
+      select.append(group);
+    }
+    groups.get(choice.group).append(new Option(choice.label, choice.value));
+  }
+}
+
+// The options a choice offers: the search's own, or the main window's for a mode.
+export function optionsOf(choice, tables) {
+  if (choice.search) return choice.search.options;
+  return tables.modeOptions.filter((option) => !option.insteadOfQuery || !choice.mode.takesQuery);
+}
+
+let controlNumber = 0;
+
+function control(option, value) {
+  const id = `optie-${option.name}-${++controlNumber}`;
+  const row = document.createElement('div');
+  row.className = `option ${option.kind}`;
+  row.title = option.tip || option.help || '';
+  const label = document.createElement('label');
+  label.htmlFor = id;
+  // The window's "Lengte van" stands before two boxes; here one field takes N or M-N.
+  label.textContent = option.kind === 'length' ? 'Lengte' : caption(option.label);
+  const input = document.createElement('input');
+  input.id = id;
+  input.name = option.name;
+  if (option.kind === 'flag') {
+    input.type = 'checkbox';
+    input.checked = value;
+    row.append(input, label);
+    // On the command line a flag turns on what the search has off; "0" turns off what
+    // it has on.
+    return { row, input, read: () => (input.checked === Boolean(option.default) ? null : input.checked ? '1' : '0') };
+  }
+  if (option.kind === 'number') {
+    input.type = 'number';
+    input.inputMode = 'numeric';
+    input.min = option.least ?? 0;
+    if (option.most !== null && option.most !== undefined) input.max = option.most;
+    input.placeholder = option.noneText || '';
+    input.value = value ?? '';
+    row.append(label, input);
+    if (option.unit) row.append(Object.assign(document.createElement('span'), { className: 'unit', textContent: option.unit.trim() }));
+    // The search's default is no option given; an empty field asks nothing.
+    return { row, input, read: () => (input.value === '' || Number(input.value) === option.initial ? null : input.value) };
+  }
+  input.type = 'text';
+  input.spellcheck = false;
+  input.autocapitalize = 'off';
+  if (option.kind === 'length') input.placeholder = 'N of M-N';
+  input.value = value ?? '';
+  row.append(label, input);
+  return { row, input, read: () => (input.value === '' || input.value === option.initial ? null : input.value) };
+}
+
+// What a control starts as: the value in the address, else a value the user set for an
+// option of the same name and meaning, else the table's initial value.
+function startValue(option, given, fromAddress) {
+  if (option.kind === 'flag') {
+    if (given.has(option.name)) return given.get(option.name) !== '0';
+    return Boolean(fromAddress ? option.default : option.initial);
+  }
+  if (given.has(option.name)) return given.get(option.name);
+  if (option.kind === 'number') return option.noneText && !option.initial ? '' : option.initial;
+  return option.initial ?? '';
+}
+
+export class OptionControls {
+  constructor(fieldset, onChange) {
+    this.fieldset = fieldset;
+    this.onChange = onChange;
+    this.controls = [];
+    this.hidden = [];  // options without a control, as the address gave them
+  }
+
+  // Shows the options of the choice. `given`: name -> value, from the address (then an
+  // absent flag is off, as on the command line) or carried from the choice before.
+  show(options, given, fromAddress) {
+    for (const { row } of this.controls) row.remove();
+    this.controls = [];
+    this.hidden = [];
+    for (const option of options) {
+      if (!option.label) {
+        if (fromAddress && given.has(option.name)) this.hidden.push([option.name, given.get(option.name)]);
+        continue;
+      }
+      const made = { option, ...control(option, startValue(option, given, fromAddress)) };
+      made.input.addEventListener('input', () => this.onChange());
+      made.input.addEventListener('change', () => this.onChange());
+      this.fieldset.append(made.row);
+      this.controls.push(made);
+    }
+    this.fieldset.hidden = this.controls.length === 0;
+  }
+
+  // The options given, as pairs of command-line name and value.
+  pairs() {
+    const out = [];
+    for (const { option, read } of this.controls) {
+      const value = read();
+      if (value !== null) out.push([option.name, value]);
+    }
+    return [...out, ...this.hidden];
+  }
+
+  // What carries over to another choice: the value of each option, with its meaning.
+  carried() {
+    const values = new Map();
+    for (const { option, input } of this.controls) {
+      const value = option.kind === 'flag' ? (input.checked ? '1' : '0') : input.value;
+      values.set(option.name, { value, valueName: option.valueName });
+    }
+    return values;
+  }
+}

@@ -1,0 +1,91 @@
+// The page's side of the engine: a worker that answers, and a spare one that stands
+// ready. A search runs to its end inside its worker, so a newer question stops an older
+// one by ending that worker: the spare takes over at once and a new spare starts.
+
+export class Engine {
+  constructor(ownList) {
+    this.ownList = ownList;  // the bytes of Mijnlijst.txt, as every new worker gets them
+    this.current = this.spawn();
+    this.spare = this.spawn();
+    this.nextId = 1;
+    this.ready = this.current.ready;
+    this.onOwnListChanged = () => {};
+  }
+
+  spawn() {
+    const worker = new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
+    const helper = { worker, pending: new Map(), busy: false };
+    helper.ready = new Promise((resolve, reject) => {
+      helper.pending.set('start', { resolve, reject });
+    });
+    worker.onmessage = ({ data }) => this.received(helper, data);
+    worker.onerror = (event) => this.failed(helper, event.message || 'de zoekmachine kon niet starten');
+    worker.postMessage({ type: 'start', ownList: this.ownList });
+    return helper;
+  }
+
+  received(helper, data) {
+    if (data.type === 'ready') return this.settle(helper, 'start', data);
+    if (data.type === 'own-changed' && helper === this.current) {
+      this.ownList = data.bytes;
+      this.onOwnListChanged(data);
+    }
+    if (data.type === 'failed') return this.settle(helper, data.id ?? 'start', null, new Error(data.message));
+    if (data.type === 'answer') helper.busy = false;
+    return this.settle(helper, data.id, data);
+  }
+
+  settle(helper, id, value, error) {
+    const waiting = helper.pending.get(id);
+    if (!waiting) return;
+    helper.pending.delete(id);
+    if (error) waiting.reject(error);
+    else waiting.resolve(value);
+  }
+
+  failed(helper, message) {
+    for (const waiting of helper.pending.values()) waiting.reject(new Error(message));
+    helper.pending.clear();
+  }
+
+  request(helper, message) {
+    const id = this.nextId++;
+    return new Promise((resolve, reject) => {
+      helper.pending.set(id, { resolve, reject });
+      helper.worker.postMessage({ ...message, id });
+    });
+  }
+
+  // The answer to the question (pairs of name and value) with its first rows. A question
+  // still running is dropped: its promise never settles.
+  async ask(question, first) {
+    if (this.current.busy) {
+      this.current.worker.terminate();
+      this.current = this.spare;
+      this.spare = this.spawn();
+    }
+    const helper = this.current;
+    await helper.ready;
+    helper.busy = true;
+    return this.request(helper, { type: 'ask', question, first });
+  }
+
+  rows(from, count) {
+    return this.request(this.current, { type: 'rows', from, count });
+  }
+
+  text() {
+    return this.request(this.current, { type: 'text' });
+  }
+
+  // Changes of the own list go to both workers, so that the spare searches it too.
+  async ownListChange(message) {
+    const data = await this.request(this.current, message);
+    this.spare.worker.postMessage({ type: 'own-list', bytes: data.bytes });
+    return data;
+  }
+
+  addOwnWord(word) { return this.ownListChange({ type: 'add', word }); }
+  removeOwnWord(word) { return this.ownListChange({ type: 'remove', word }); }
+  replaceOwnList(bytes) { return this.ownListChange({ type: 'own-list', bytes }); }
+}

@@ -1,0 +1,109 @@
+// The answer on the page: the count, the notes, and the rows as a list, one item a row,
+// the word first; more rows come from the engine as the list scrolls.
+
+const batch = 200;
+
+// How common a word is, as the width of its bar: its count on a scale of tens, so that a
+// word counted once has a sliver and "de" (402,195 times) a full bar.
+const share = (count) => Math.min(1, Math.log10(1 + count) / 5.6);
+
+function item(row, columns) {
+  const li = document.createElement('li');
+  if (row.separator) {
+    li.className = 'separator';
+    li.textContent = 'uit uw extra lijst';
+    li.dataset.text = row.text;
+    return li;
+  }
+  const word = document.createElement('span');
+  word.className = 'word';
+  word.textContent = row.text.replaceAll('\t', ' · ');
+  li.append(word);
+  if (columns.leftover) {
+    const leftover = document.createElement('span');
+    leftover.className = 'leftover';
+    leftover.textContent = row.leftover;
+    leftover.title = 'de letters die overblijven';
+    li.append(leftover);
+  }
+  if (columns.count) {
+    const bar = document.createElement('span');
+    bar.className = 'bar';
+    bar.title = `${row.count.toLocaleString('nl-NL')} keer geteld`;
+    bar.setAttribute('role', 'img');
+    bar.setAttribute('aria-label', bar.title);
+    const fill = document.createElement('span');
+    fill.style.width = `${(share(row.count) * 100).toFixed(1)}%`;
+    bar.append(fill);
+    li.append(bar);
+  }
+  if (columns.explanation && row.explanation) {
+    const extra = document.createElement('span');
+    extra.className = 'extra';
+    extra.textContent = row.explanation;
+    li.append(extra);
+  }
+  return li;
+}
+
+export class ResultList {
+  constructor({ list, countLine, notes, sentinel, engine }) {
+    Object.assign(this, { list, countLine, notes, sentinel, engine });
+    this.total = 0;
+    this.shown = 0;
+    this.loading = false;
+    this.generation = 0;
+    new IntersectionObserver((entries) => {
+      if (entries.some((e) => e.isIntersecting)) this.more();
+    }).observe(sentinel);
+  }
+
+  static get batch() {
+    return batch;
+  }
+
+  // A new answer with its first rows.
+  show(answer, rows, columns, query) {
+    this.generation += 1;
+    this.columns = columns;
+    this.total = answer.rows;
+    this.shown = 0;
+    this.list.replaceChildren();
+    this.list.dataset.query = query;
+    const sets = columns.sets;
+    const word = (n) => (sets ? (n === 1 ? 'combinatie' : 'combinaties') : n === 1 ? 'woord' : 'woorden');
+    this.countLine.textContent = `${answer.count.toLocaleString('nl-NL')} ${word(answer.count)}`;
+    this.notes.replaceChildren(...answer.notes.map((note) => Object.assign(document.createElement('li'), { textContent: note })));
+    this.append(rows);
+  }
+
+  clear(message) {
+    this.generation += 1;
+    this.total = 0;
+    this.shown = 0;
+    this.list.replaceChildren();
+    delete this.list.dataset.query;
+    this.notes.replaceChildren();
+    this.countLine.textContent = message;
+  }
+
+  append(rows) {
+    this.list.append(...rows.map((row) => item(row, this.columns)));
+    this.shown += rows.length;
+  }
+
+  async more() {
+    if (this.loading || this.shown >= this.total) return;
+    this.loading = true;
+    const generation = this.generation;
+    try {
+      const { rows } = await this.engine.rows(this.shown, batch);
+      if (generation === this.generation) this.append(rows);
+    } finally {
+      this.loading = false;
+    }
+    // The list may still not reach the bottom of the screen.
+    const box = this.sentinel.getBoundingClientRect();
+    if (box.top < window.innerHeight) this.more();
+  }
+}

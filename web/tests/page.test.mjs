@@ -1,0 +1,158 @@
+// The page in headless Chromium: every search gives the rows taalspoor-zoek gives, byte
+// for byte; fast typing shows only the newest answer; the own list is kept across a
+// reload; the page searches with the network off; nothing is said on the console.
+import assert from 'node:assert/strict';
+import { mkdirSync, mkdtempSync, readFileSync, rmSync, existsSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { answered, commandLine, openPage, ownList, ready, site, startBrowser, startSite } from './browser.mjs';
+
+let browser;
+let origin;
+let server;
+
+before(async () => {
+  ({ server, origin } = await startSite());
+  browser = await startBrowser();
+});
+
+after(async () => {
+  await browser.close();
+  browser.removeProfile();
+  server.close();
+});
+
+// The page's answer as the user saves it: "Bewaren als tekst".
+async function savedText(page, folder) {
+  const file = join(folder, 'taalspoor.txt');
+  rmSync(file, { force: true });
+  await page.click('#save-button');
+  for (let tries = 0; tries < 200 && !existsSync(file); ++tries) await new Promise((done) => setTimeout(done, 50));
+  await new Promise((done) => setTimeout(done, 100));
+  return readFileSync(file, 'utf8');
+}
+
+// Each row: the page's address and the same search at the command line.
+const searches = [
+  ['modus=1&q=k.t', ['--alles', 'k.t']],
+  ['modus=2&q=KAT&hoofdletters=1', ['--alles', '--modus', '2', '--hoofdletters', 'KAT']],
+  ['modus=3&q=heid', ['--alles', '--modus', '3', 'heid']],
+  ['modus=4&q=ver%5Cing', ['--alles', '--modus', '4', 'ver\\ing']],
+  ['modus=5&q=eur', ['--alles', '--modus', '5', 'eur']],
+  ['modus=6&q=eer.', ['--alles', '--modus', '6', 'eer.']],
+  ['modus=7&q=k.t.%5Ca', ['--alles', '--modus', '7', 'k.t.\\a']],
+  ['modus=8&q=k.t.%5Cae', ['--alles', '--modus', '8', 'k.t.\\ae']],
+  ['modus=9&q=brd', ['--alles', '--modus', '9', 'brd']],
+  ['modus=10&q=zwijg', ['--alles', '--modus', '10', 'zwijg']],
+  ['modus=11&lengte=7', ['--alles', '--modus', '11', '--lengte', '7']],
+  ['modus=1&q=k.t&y-lijst=1', ['--alles', '--y-lijst', 'k.t']],
+  ['zoek=patroon&q=k*t&ij=1', ['--patroon', 'k*t', '--ij']],
+  ['zoek=patroon&q=.1221.&gangbaar=1&tellingen=1&max=50', ['--patroon', '.1221.', '--gangbaar', '--tellingen', '--max', '50']],
+  ['zoek=patroon&q=*heid&lengte=7-9&zonder=r&gewone-woorden=1', ['--patroon', '*heid', '--lengte', '7-9', '--zonder', 'r', '--gewone-woorden']],
+  ['zoek=uit&q=aeinrst..&gangbaar=1', ['--uit', 'aeinrst..', '--gangbaar']],
+  ['zoek=anagrammen&q=taalspoor&woorden=2', ['--anagrammen', 'taalspoor', '--woorden', '2']],
+  ['zoek=anagrammen&q=heid&alle-woorden=1&max=40', ['--anagrammen', 'heid', '--alle-woorden', '--max', '40']],
+];
+
+test('every search gives the rows of taalspoor-zoek, byte for byte', async () => {
+  const downloads = mkdtempSync(join(tmpdir(), 'taalspoor-downloads-'));
+  const page = await openPage(browser);
+  const cdp = await browser.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id });
+  await page.evaluateOnNewDocument((bytes) => localStorage.setItem('taalspoor.mijnlijst', bytes), ownList);
+  for (const [address, args] of searches) {
+    await page.goto(`${origin}/?${address}`);
+    await ready(page);
+    await answered(page);
+    const expected = commandLine(args).out;
+    assert.equal(await savedText(page, downloads), expected, address);
+    // The list shows the same rows, the word first.
+    const shown = await page.$$eval('#results li', (items) => items.slice(0, 30).map((li) => li.dataset.text ?? li.querySelector('.word').textContent));
+    const lines = expected.split('\n').slice(0, shown.length).map((line) => (line.startsWith('   ===') ? line : line.split('\t')));
+    shown.forEach((text, k) => {
+      const line = lines[k];
+      const words = Array.isArray(line) ? (address.startsWith('zoek=anagrammen') ? line.join(' · ') : line[0]) : line;
+      assert.equal(text, words, `${address}: row ${k}`);
+    });
+  }
+  const refused = commandLine(['--patroon', 'k[at']);
+  await page.goto(`${origin}/?zoek=patroon&q=k%5Bat`);
+  await ready(page);
+  await answered(page);
+  assert.equal(await page.$eval('#error-line', (line) => line.textContent), refused.err.trim());
+  assert.deepEqual(page.errors, []);
+  rmSync(downloads, { recursive: true, force: true });
+});
+
+test('typing fast shows only the newest answer', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?zoek=anagrammen&q=&woorden=6`);
+  await ready(page);
+  await page.evaluate(() => {
+    window.shownAnswers = [];
+    new MutationObserver(() => window.shownAnswers.push(document.querySelector('#results').dataset.query))
+      .observe(document.querySelector('#results'), { attributes: true, attributeFilter: ['data-query'] });
+  });
+  // Seconds of work, then a newer question before it is done: the older one is stopped.
+  await page.type('#query-field', 'hetkruiswoordraadselisvandaagweermoeilijk');
+  await new Promise((done) => setTimeout(done, 400));
+  await page.click('#query-field', { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  await page.type('#query-field', 'taalspoor', { delay: 20 });
+  await answered(page);
+  await new Promise((done) => setTimeout(done, 3000));
+  const shown = await page.evaluate(() => window.shownAnswers);
+  assert.deepEqual(shown, ['zoek=anagrammen&q=taalspoor&woorden=6']);
+  assert.match(await page.$eval('#results', (list) => list.textContent), /spoor · taal/);
+  assert.deepEqual(page.errors, []);
+});
+
+test('a word of the own list is found, and still there after a reload', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?zoek=patroon&q=zwykr*`);
+  await ready(page);
+  await answered(page);
+  assert.equal(await page.$$eval('#results li', (items) => items.length), 0);
+  await page.click('#own-list summary');
+  await page.type('#own-word', 'zwykrabbel');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#results').textContent.includes('zwykrabbel'), { timeout: 30_000 });
+  await page.type('#own-word', 'kat');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('#own-message').textContent.includes('Standaardlijst'));
+  await page.reload();
+  await ready(page);
+  await answered(page);
+  assert.deepEqual(await page.$$eval('#results .word', (words) => words.map((w) => w.textContent)), ['zwykrabbel']);
+  assert.deepEqual(await page.$$eval('#own-words span', (words) => words.map((w) => w.textContent)), ['zwykrabbel']);
+  assert.deepEqual(page.errors, []);
+});
+
+test('after the first visit the page searches with the network off', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?modus=1&q=k.t`);
+  await ready(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 30_000 });
+  await page.setOfflineMode(true);
+  await page.goto(`${origin}/?zoek=uit&q=kt.`);
+  await ready(page);
+  await answered(page);
+  assert.ok((await page.$$eval('#results li', (items) => items.length)) > 10);
+  await page.setOfflineMode(false);
+  assert.deepEqual(page.errors, []);
+});
+
+test('screenshots at a desktop\'s and a phone\'s width', async () => {
+  const folder = join(site, '..', 'screenshots');
+  mkdirSync(folder, { recursive: true });
+  for (const [name, size] of [['web_desktop', { width: 1280, height: 860 }], ['web_telefoon', { width: 390, height: 844 }]]) {
+    const page = await openPage(browser, size);
+    await page.goto(`${origin}/?zoek=anagrammen&q=kruiswoordraadsel`);
+    await ready(page);
+    await answered(page);
+    await page.screenshot({ path: join(folder, `${name}.png`) });
+    assert.deepEqual(page.errors, []);
+  }
+});
