@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once in a release build and
-# once under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the engine for a
-# bounded time, and builds, installs, tries and removes the Debian package.
+# Installs what is missing, builds, and runs every test: once in a release build, then
+# the web page's in Chromium, and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer; then fuzzes the engine for a bounded time, and builds,
+# installs, tries and removes the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install_dependencies.sh
@@ -10,6 +11,11 @@ jobs=$(nproc)
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j"$jobs"
 (cd build-release && ctest --output-on-failure -j"$jobs")
+
+# The web page: built with Emscripten, tested in Debian's Chromium against taalspoor-zoek.
+bash tools/install_dependencies.sh web-tests
+bash tools/web.sh --alleen-bouwen
+(cd web/tests && npm ci --no-audit --no-fund && npm test)
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAALSPOOR_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 bash tools/install_dependencies.sh web
 # Debian's Emscripten finds its JavaScript parser among Debian's Node.js modules.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-emcmake cmake -S . -B build-web/wasm -DCMAKE_BUILD_TYPE=Release >/dev/null
+emcmake cmake -S . -B build-web/wasm -DCMAKE_BUILD_TYPE=Release >/dev/null 2>&1
 cmake --build build-web/wasm -j"$(nproc)" >/dev/null
 
 site=build-web/site

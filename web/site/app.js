@@ -12,8 +12,6 @@ const pause = 150;
 const defaultChoice = 'zoek:patroon';
 const $ = (id) => document.getElementById(id);
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
-
 const choiceField = $('search-choice');
 const queryField = $('query-field');
 const errorLine = $('error-line');
@@ -122,6 +120,9 @@ $('save-button').addEventListener('click', async () => {
 
 try {
   const ready = await engine.ready;
+  // The service worker keeps the site for offline use; registered now, its copying of
+  // the files does not slow the first start.
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
   tables = ready.tables;
   choices = choicesOf(tables);
   fillChoice(choiceField, choices);

@@ -2,13 +2,35 @@
 // ready. A search runs to its end inside its worker, so a newer question stops an older
 // one by ending that worker: the spare takes over at once and a new spare starts.
 
+const dataFiles = ['nlwrdiso.v3', 'tellingen.txt', 'ij-uitzonderingen.txt'];
+
+// A file of the site, stored compressed (the same on every static host), unpacked.
+async function unpacked(url) {
+  const response = await fetch(url);
+  if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
+  const stream = response.body.pipeThrough(new DecompressionStream('gzip'));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
+}
+
+// The module's code and the data, fetched once for every worker.
+async function engineFiles() {
+  const [wasmBinary, ...unpackedData] = await Promise.all([
+    unpacked('taalspoor.wasm.gz'),
+    ...dataFiles.map((name) => unpacked(`data/${name}.gz`)),
+  ]);
+  return { wasmBinary, data: Object.fromEntries(dataFiles.map((name, k) => [name, unpackedData[k]])) };
+}
+
 export class Engine {
   constructor(ownList) {
     this.ownList = ownList;  // the bytes of Mijnlijst.txt, as every new worker gets them
+    this.files = engineFiles();
     this.current = this.spawn();
-    this.spare = this.spawn();
     this.nextId = 1;
     this.ready = this.current.ready;
+    // The spare starts once the first is ready, so that the two do not share the start.
+    this.spare = null;
+    this.ready.then(() => { this.spare = this.spawn(); }, () => {});
     this.onOwnListChanged = () => {};
   }
 
@@ -20,7 +42,10 @@ export class Engine {
     });
     worker.onmessage = ({ data }) => this.received(helper, data);
     worker.onerror = (event) => this.failed(helper, event.message || 'de zoekmachine kon niet starten');
-    worker.postMessage({ type: 'start', ownList: this.ownList });
+    this.files.then(
+      (files) => worker.postMessage({ type: 'start', ownList: this.ownList, files }),
+      (error) => this.failed(helper, error.message),
+    );
     return helper;
   }
 
@@ -61,7 +86,7 @@ export class Engine {
   async ask(question, first) {
     if (this.current.busy) {
       this.current.worker.terminate();
-      this.current = this.spare;
+      this.current = this.spare || this.spawn();
       this.spare = this.spawn();
     }
     const helper = this.current;
@@ -81,7 +106,7 @@ export class Engine {
   // Changes of the own list go to both workers, so that the spare searches it too.
   async ownListChange(message) {
     const data = await this.request(this.current, message);
-    this.spare.worker.postMessage({ type: 'own-list', bytes: data.bytes });
+    this.spare?.worker.postMessage({ type: 'own-list', bytes: data.bytes });
     return data;
   }
 

@@ -1,28 +1,16 @@
-// The engine in a Web Worker, so that the page never waits on a search. It fetches the
-// module and the data files (compressed; the service worker keeps them), puts the data
-// in the module's folder /data, and answers the page's messages one at a time.
+// The engine in a Web Worker, so that the page never waits on a search. It gets the
+// module's code and the data files from the page, puts the data in the module's folder
+// /data, and answers the page's messages one at a time.
 import createTaalspoor from './taalspoor.mjs';
 
-const dataFiles = ['nlwrdiso.v3', 'tellingen.txt', 'ij-uitzonderingen.txt'];
 const ownListPath = '/data/Mijnlijst.txt';
-
-async function unpacked(url) {
-  const response = await fetch(url);
-  if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
-  const stream = response.body.pipeThrough(new DecompressionStream('gzip'));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
-}
 
 let engine;
 
-async function start(ownList) {
-  const [wasmBinary, ...data] = await Promise.all([
-    unpacked('taalspoor.wasm.gz'),
-    ...dataFiles.map((name) => unpacked(`data/${name}.gz`)),
-  ]);
+async function start(ownList, { wasmBinary, data }) {
   engine = await createTaalspoor({ wasmBinary });
   engine.FS.mkdir('/data');
-  dataFiles.forEach((name, k) => engine.FS.writeFile(`/data/${name}`, data[k]));
+  for (const [name, bytes] of Object.entries(data)) engine.FS.writeFile(`/data/${name}`, bytes);
   writeOwnList(ownList);
   postMessage({ type: 'ready', tables: JSON.parse(engine.tables()), ownWords: JSON.parse(engine.ownWords()) });
 }
@@ -46,7 +34,7 @@ function questionLines(pairs) {
 }
 
 const handlers = {
-  start: ({ ownList }) => start(ownList),
+  start: ({ ownList, files }) => start(ownList, files),
   ask: ({ id, question, first }) => {
     const answer = JSON.parse(engine.ask(questionLines(question)));
     postMessage({ type: 'answer', id, answer, rows: JSON.parse(engine.rows(0, first)) });
