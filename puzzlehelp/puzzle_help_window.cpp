@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -81,21 +82,23 @@ void PuzzleHelpWindow::build_controls() {
     build_buttons(*layout);
 }
 
+// The searches in rows of three, in the table's order.
 void PuzzleHelpWindow::build_search_choice(QBoxLayout& layout) {
-    auto* choice_row = new QHBoxLayout;
-    choice_row->addWidget(new QLabel(QStringLiteral("Zoeken naar:"), this));
+    constexpr int per_row = 3;
+    auto* choice_grid = new QGridLayout;
+    choice_grid->addWidget(new QLabel(QStringLiteral("Zoeken naar:"), this), 0, 0);
     search_choice_ = new QButtonGroup(this);
     const auto& table = solver_table();
     for (std::size_t k = 0; k < table.size(); ++k) {
         auto* choice = named(new QRadioButton(QString::fromUtf8(table[k].caption), this), table[k].name,
                              QString::fromUtf8(table[k].tip));
         search_choice_->addButton(choice, static_cast<int>(k));
-        choice_row->addWidget(choice);
+        choice_grid->addWidget(choice, static_cast<int>(k) / per_row, 1 + static_cast<int>(k) % per_row);
         search_choices.push_back(choice);
     }
     search_choices.front()->setChecked(true);
-    choice_row->addStretch();
-    layout.addLayout(choice_row);
+    choice_grid->setColumnStretch(per_row + 1, 1);
+    layout.addLayout(choice_grid);
     connect(search_choice_, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
         if (!on) return;
         show_options_of_search();

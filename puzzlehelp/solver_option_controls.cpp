@@ -1,6 +1,7 @@
 #include "puzzlehelp/solver_option_controls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -74,15 +75,20 @@ void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
             bounds->addWidget(control.most);
             bounds->addStretch();
             for (QSpinBox* bound : {control.least, control.most}) connect(bound, &QSpinBox::valueChanged, this, user_changed);
+        } else if (option.choices) {
+            control.choice = new QComboBox(&owner);
+            control.choice->setObjectName(name);
+            control.choice->addItem(QStringLiteral("alle"));
+            for (const std::string& choice : choices_of(option)) control.choice->addItem(QString::fromStdString(choice));
+            control.row = control.choice;
+            connect(control.choice, &QComboBox::currentIndexChanged, this, user_changed);
         } else {
             control.text = new QLineEdit(&owner);
             control.text->setObjectName(name);
             control.row = control.text;
             connect(control.text, &QLineEdit::textChanged, this, user_changed);
         }
-        control.label->setBuddy(control.number ? static_cast<QWidget*>(control.number)
-                                : control.least ? static_cast<QWidget*>(control.least)
-                                                : static_cast<QWidget*>(control.text));
+        control.label->setBuddy(control.least ? static_cast<QWidget*>(control.least) : control.row);
         form_.addRow(control.label, control.row);
     }
     controls_.push_back(control);
@@ -98,8 +104,7 @@ void SolverOptionControls::show_options_of(const SolverSearch& search) {
         (control.check ? static_cast<QWidget*>(control.check) : control.label)->setToolTip(tip);
         if (control.check) control.check->setText(label);
         else control.label->setText(label);
-        for (QWidget* widget : {static_cast<QWidget*>(control.number), static_cast<QWidget*>(control.text)})
-            if (widget) widget->setToolTip(tip);
+        if (!control.check && !control.least) control.row->setToolTip(tip);
         if (control.number)
             control.number->setRange(spin_value(taken->range.least, most_counted), spin_value(taken->range.most, most_counted));
         for (QSpinBox* bound : {control.least, control.most})
@@ -122,7 +127,8 @@ void SolverOptionControls::set_default(Control& control, const TakenOption& take
                 control.least->setValue(spin_value(length.least, longest_length));
                 control.most->setValue(length.most == no_limit ? 0 : spin_value(length.most, longest_length));
             } else if constexpr (std::is_same_v<Member, std::string SolverQuery::*>) {
-                control.text->setText(from_latin1(defaults.*member));
+                if (control.choice) control.choice->setCurrentIndex(std::max(0, control.choice->findText(from_latin1(defaults.*member))));
+                else control.text->setText(from_latin1(defaults.*member));
             }
         },
         control.option->sets);
@@ -140,7 +146,8 @@ void SolverOptionControls::read(const Control& control, SolverQuery& query) cons
                 const auto most = static_cast<std::size_t>(control.most->value());
                 query.*member = {static_cast<std::size_t>(control.least->value()), most == 0 ? no_limit : most};
             } else if constexpr (std::is_same_v<Member, std::string SolverQuery::*>) {
-                query.*member = to_latin1(control.text->text());
+                query.*member = control.choice ? (control.choice->currentIndex() == 0 ? std::string() : to_latin1(control.choice->currentText()))
+                                               : to_latin1(control.text->text());
             }
         },
         control.option->sets);
@@ -171,6 +178,10 @@ QSpinBox* SolverOptionControls::spin_box(const char* name) const {
 QLineEdit* SolverOptionControls::field(const char* name) const {
     const Control* c = control_of(name);
     return c ? c->text : nullptr;
+}
+QComboBox* SolverOptionControls::choice(const char* name) const {
+    const Control* c = control_of(name);
+    return c ? c->choice : nullptr;
 }
 QSpinBox* SolverOptionControls::shortest() const {
     const Control* c = control_of("--lengte");

@@ -2,7 +2,8 @@
 // The controls of the searches' options in the Puzzelhulp window, one for each option of
 // the solver table that has a label: a check box for a flag, a spin box for a number, two
 // for a length ("-" is no bound), a field for letters or a word. The controls of the
-// chosen search show, with its labels, limits and defaults; the others hide. A control
+// chosen search show, with its labels, limits and defaults; the others hide. A text of a
+// few choices is a list to choose from, "alle" first. A control
 // the user has not touched takes each search's default as it is chosen; one the user
 // set keeps its value (within the search's limits).
 
@@ -13,6 +14,7 @@
 #include "search/solver_table.h"
 
 class QCheckBox;
+class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -36,6 +38,7 @@ public:
     QCheckBox* check_box(const char* option_name) const;
     QSpinBox* spin_box(const char* option_name) const;
     QLineEdit* field(const char* option_name) const;
+    QComboBox* choice(const char* option_name) const;
     // The two bounds of a length.
     QSpinBox* shortest() const;
     QSpinBox* longest() const;
@@ -53,6 +56,7 @@ private:
         QSpinBox* least = nullptr;
         QSpinBox* most = nullptr;
         QLineEdit* text = nullptr;
+        QComboBox* choice = nullptr;  // a text of a few choices; the first item is none
         bool touched = false;
     };
     void add(const SolverOption& option, QWidget& owner);

@@ -16,6 +16,7 @@ struct FoundWord {
     std::uint32_t count = 0;   // how common it is, once counted
     std::string leftover;      // words from letters: the letters that remain
     std::size_t squares = 0;   // words from letters: how many squares it fills
+    std::string explanation;   // wordplay: how the word answers the query
 };
 
 // The words of a search over the list, and whether its bound of work cut it short: then

@@ -47,6 +47,21 @@ const SolverOption most_common_first{"--gangbaar", nullptr, "gangbaarste woorden
                                      &SolverQuery::most_common_first, true, nullptr, nullptr, true};
 const SolverOption counted{"--tellingen", nullptr, "toon achter elk woord hoe vaak het geteld is", nullptr, nullptr,
                            &SolverQuery::counted};
+const SolverOption filter{"--patroon", "PATROON", "alleen woorden die op dit patroon passen (zie --patroon hierboven)",
+                          "Alleen &woorden als:", "Een patroon voor het woord dat gezocht wordt, zoals bij Patroon",
+                          &SolverQuery::filter};
+const SolverOption backwards{"--achterstevoren", nullptr, "ook achterstevoren gelezen", "ook &achterstevoren",
+                             "Ook de woorden die er achterstevoren in staan", &SolverQuery::backwards};
+const SolverOption across_blanks{"--over-woordgrens", nullptr, "alleen woorden die over een spatie heen lopen",
+                                 "alleen over een woord&grens",
+                                 "Alleen woorden die over een spatie heen lopen, zoals een cryptogram ze verstopt",
+                                 &SolverQuery::across_blanks};
+const SolverOption part{"--deel", "TEKST", "het ingevoegde deel is precies deze letters (een of meer)", "Ingevoegd &deel:",
+                        "Alleen invoegingen van precies deze letters", &SolverQuery::part};
+const SolverOption where{"--waar", "kop|staart|hart",
+                         "alleen waar de letter wegvalt: kop (de eerste), staart (de laatste) of hart (een binnenin)",
+                         "&Waar:", "Waar de letter wegvalt: vooraan (kop), achteraan (staart) of binnenin (hart)",
+                         &SolverQuery::where, true, nullptr, nullptr, false, "kop|staart|hart"};
 const SolverOption most_rows{"--max", "N", "toon hoogstens N regels, de beste eerst", nullptr, nullptr,
                              &SolverQuery::most_rows};
 
@@ -56,8 +71,19 @@ const std::vector<const SolverOption*>& solver_options() {
     static const std::vector<const SolverOption*> all = {
         &ij,        &exact,      &length,     &with,    &without,           &most_words, &all_words,
         &plain_words, &shortest_word, &threshold, &most_common_first, &counted,    &most_rows,
+        &filter,    &backwards,  &across_blanks, &part,   &where,
     };
     return all;
+}
+
+std::vector<std::string> choices_of(const SolverOption& option) {
+    std::vector<std::string> out;
+    if (!option.choices) return out;
+    std::string_view rest = option.choices;
+    for (std::size_t bar; (bar = rest.find('|')) != std::string_view::npos; rest.remove_prefix(bar + 1))
+        out.emplace_back(rest.substr(0, bar));
+    out.emplace_back(rest);
+    return out;
 }
 
 const SolverOption* solver_option(std::string_view name) {

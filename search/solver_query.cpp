@@ -22,6 +22,34 @@ std::shared_ptr<const IjExceptions> SolverTables::exceptions_for(const SolverQue
     return query.ij_one_square ? exceptions() : std::make_shared<const IjExceptions>();
 }
 
+SolverTables::LexiconSource SolverTables::source_of(const SquareRules& rules, bool plain_words_only) const {
+    LexiconSource source{rules.ij_one_square, rules.exact, plain_words_only, {}};
+    for (const char* name : {standard_list_name, own_list_name}) {
+        std::error_code missing;
+        const auto size = std::filesystem::file_size(folder_ / name, missing);
+        const auto changed = std::filesystem::last_write_time(folder_ / name, missing);
+        source.lists += missing ? std::string("-;") : std::to_string(size) + "@" + std::to_string(changed.time_since_epoch().count()) + ";";
+    }
+    return source;
+}
+
+std::shared_ptr<const SquareLexicon> SolverTables::lexicon(const SquareRules& rules, bool plain_words_only,
+                                                           const std::function<bool()>& should_stop) {
+    const LexiconSource source = source_of(rules, plain_words_only);
+    {
+        const std::lock_guard lock(mutex_);
+        if (lexicon_ && lexicon_source_ == source) return lexicon_;
+    }
+    NoEvents events;
+    auto read = SquareLexicon::read(folder_, rules, plain_words_only, should_stop, events);
+    if (!read) return nullptr;
+    auto lexicon = std::make_shared<const SquareLexicon>(std::move(*read));
+    const std::lock_guard lock(mutex_);
+    lexicon_ = lexicon;
+    lexicon_source_ = source;
+    return lexicon;
+}
+
 SolverOutcome ranked_words(FoundWords found, const SolverQuery& query, SolverTables& tables,
                            void (*arrange)(std::vector<FoundWord>&)) {
     std::vector<FoundWord>& words = found.words;
@@ -35,7 +63,8 @@ SolverOutcome ranked_words(FoundWords found, const SolverQuery& query, SolverTab
     const std::size_t kept = std::min(words.size(), query.most_rows);
     outcome.rows.reserve(kept);
     for (std::size_t k = 0; k < kept; ++k)
-        outcome.rows.push_back({std::move(words[k].word), std::move(words[k].leftover), {}, words[k].count});
+        outcome.rows.push_back(
+            {std::move(words[k].word), std::move(words[k].leftover), std::move(words[k].explanation), words[k].count});
     return outcome;
 }
 

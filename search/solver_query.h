@@ -17,6 +17,7 @@
 
 #include "base/no_limit.h"
 #include "search/found_words.h"
+#include "search/square_lexicon.h"
 #include "search/squares.h"
 #include "wordlist/ij_exceptions.h"
 #include "wordlist/word_counts.h"
@@ -39,6 +40,12 @@ struct SolverQuery {
     bool most_common_first = false;  // --gangbaar
     bool counted = false;            // --tellingen: every row needs its count
     std::size_t most_rows = no_limit;  // --max: the rows given, the best first
+    // The wordplay searches.
+    std::string filter;          // --patroon beside another search: the listed word matches it
+    bool backwards = false;      // --achterstevoren: hidden words read backwards too
+    bool across_blanks = false;  // --over-woordgrens: hidden words across a blank only
+    std::string part;            // --deel: the run an insertion puts in
+    std::string where;           // --waar: kop, staart or hart, where an omission leaves out a square
 
     SquareRules rules() const { return {.ij_one_square = ij_one_square, .exact = exact}; }
 };
@@ -73,11 +80,28 @@ public:
     std::shared_ptr<const IjExceptions> exceptions_for(const SolverQuery& query);
     const std::filesystem::path& folder() const { return folder_; }
 
+    // The lexicon of the lists for these rules, read again only when the rules, the
+    // choice of plain words or a list has changed since the last search that asked, so
+    // that a window's searches after the first answer at once. nullptr when
+    // should_stop() ended the reading.
+    std::shared_ptr<const SquareLexicon> lexicon(const SquareRules& rules, bool plain_words_only,
+                                                 const std::function<bool()>& should_stop);
+
 private:
+    // What the lexicon was read from: its rules and the lists as they were.
+    struct LexiconSource {
+        bool ij_one_square = false, exact = false, plain_words_only = false;
+        std::string lists;  // each list's size and time of change
+        bool operator==(const LexiconSource&) const = default;
+    };
+    LexiconSource source_of(const SquareRules& rules, bool plain_words_only) const;
+
     std::filesystem::path folder_;
     std::mutex mutex_;
     std::shared_ptr<const WordCounts> counts_;
     std::shared_ptr<const IjExceptions> exceptions_;
+    std::shared_ptr<const SquareLexicon> lexicon_;
+    LexiconSource lexicon_source_;
 };
 
 using StopCheck = std::function<bool()>;

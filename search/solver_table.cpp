@@ -25,8 +25,9 @@ TakenOption take(const char* name, NumberRange range = {}) {
     return {option, range};
 }
 
-TakenOption take_as(const char* name, const char* value_name, const char* help, const char* label, const char* tip) {
-    TakenOption taken = take(name);
+TakenOption take_as(const char* name, const char* value_name, const char* help, const char* label, const char* tip,
+                    NumberRange range = {}) {
+    TakenOption taken = take(name, range);
     taken.value_name = value_name;
     taken.help = help;
     taken.label = label;
@@ -134,6 +135,15 @@ std::optional<QueryError> check_solver_query(const SolverSearch& search, const S
                 return out_of_range(taken);
             if (given.least > given.most)
                 return QueryError{.option = taken.option->name, .what = "M-N heeft een M die groter is dan N"};
+        } else if (const auto* text = std::get_if<std::string SolverQuery::*>(&taken.option->sets)) {
+            const auto choices = choices_of(*taken.option);
+            const std::string& given = query.**text;
+            if (!choices.empty() && !given.empty() && std::find(choices.begin(), choices.end(), given) == choices.end()) {
+                std::string what = "moet ";
+                for (std::size_t k = 0; k < choices.size(); ++k)
+                    what += (k == 0 ? "" : k + 1 == choices.size() ? " of " : ", ") + choices[k];
+                return QueryError{.option = taken.option->name, .what = what + " zijn"};
+            }
         }
     }
     return std::nullopt;

@@ -39,7 +39,12 @@ struct SolverOption {
     const char* unit = nullptr;
     // A window's flag control starts checked, whatever the search's default (ranking).
     bool checked_in_window = false;
+    // The values a text option allows, separated by |; nullptr: any text.
+    const char* choices = nullptr;
 };
+
+// The choices of an option, one by one: "kop|staart|hart" -> kop, staart, hart.
+std::vector<std::string> choices_of(const SolverOption& option);
 
 // The values a number option allows; the numbers of a length too. no_limit may stand as
 // the largest.

@@ -52,4 +52,16 @@ std::array<bool, 256> bytes_of_square(Square s, const SquareRules& rules) {
     return bytes;
 }
 
+void square_places(std::string_view word, const SquareRules& rules, std::vector<SquarePlace>& out) {
+    out.clear();
+    std::size_t at = 0;
+    for (;;) {
+        while (at < word.size() && !is_letter(static_cast<unsigned char>(word[at]))) ++at;
+        const std::size_t begin = at;
+        Square s;
+        if (!rules.next_square(word, at, s)) return;
+        out.push_back({begin, at});
+    }
+}
+
 }  // namespace taalspoor

@@ -76,6 +76,13 @@ struct SquareRules {
 // The squares of the word, appended to `out` after clearing it.
 void word_squares(std::string_view word, const SquareRules& rules, std::vector<Square>& out);
 
+// Where each square of the word stands: its first byte and one past its last. The signs
+// between squares belong to neither.
+struct SquarePlace {
+    std::size_t begin = 0, end = 0;
+};
+void square_places(std::string_view word, const SquareRules& rules, std::vector<SquarePlace>& out);
+
 // Vowel squares: a, e, i, o, u, y, capital or small, their accented forms, æ, and the ij square.
 inline bool is_vowel_square(Square s) { return s >= ij_square || detail::letter_tables.vowel[s]; }
 

@@ -31,6 +31,10 @@ std::string option_json(const TakenOption& taken, const SolverQuery& defaults) {
                 out.add("kind", "number").number("initial", defaults.*member);
             } else if constexpr (std::is_same_v<Member, SquareCount SolverQuery::*>) {
                 out.add("kind", "length");
+            } else if (option.choices) {
+                JsonArray choices;
+                for (const std::string& choice : choices_of(option)) choices.add(choice);
+                out.add("kind", "choice").raw("choices", choices.text()).add("initial", (defaults.*member).c_str());
             } else {
                 out.add("kind", "text").add("initial", (defaults.*member).c_str());
             }

@@ -43,6 +43,15 @@ function control(option, value) {
   label.htmlFor = id;
   // The window's "Lengte van" stands before two boxes; here one field takes N or M-N.
   label.textContent = option.kind === 'length' ? 'Lengte' : caption(option.label);
+  if (option.kind === 'choice') {
+    const select = document.createElement('select');
+    select.id = id;
+    select.name = option.name;
+    select.append(new Option('alle', ''), ...option.choices.map((choice) => new Option(choice, choice)));
+    select.value = value ?? '';
+    row.append(label, select);
+    return { row, input: select, read: () => (select.value === '' ? null : select.value) };
+  }
   const input = document.createElement('input');
   input.id = id;
   input.name = option.name;

@@ -1,0 +1,62 @@
+#pragma once
+// What the wordplay searches of the cryptogram share (hidden words, reversals, words in
+// parts, insertions, omissions, sound-alikes): the lexicon of the lists' words as squares,
+// read once a search, with the query's rules; the filter on the word a search lists (its
+// pattern, --lengte, --met, --zonder); and the rows, a word and an explanation each, the
+// same explanation of a word never twice, ranked and cut as every search's rows are.
+//
+//     Wordplay play(query, tables, should_stop, {query.text, query.filter});
+//     for each word w of play.lexicon() that play.listed(w): play.add(w, "t(af)el = tel + af");
+//     return play.outcome();
+
+#include <optional>
+#include <unordered_map>
+#include <string>
+#include <vector>
+
+#include "search/puzzle_pattern.h"
+#include "search/solver_query.h"
+#include "search/square_lexicon.h"
+
+namespace taalspoor {
+
+class Wordplay {
+public:
+    // Reads the lexicon. `patterns`: the patterns the listed word must match, empty ones
+    // left out (none: every word), each with the query's --lengte, --met and --zonder.
+    // Throws QueryError for a pattern it refuses, FileError for a list it cannot read.
+    static std::optional<Wordplay> start(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop,
+                                         const std::vector<std::string>& patterns);
+
+    const SquareLexicon& lexicon() const { return *lexicon_; }
+    const SquareRules& rules() const { return rules_; }
+    // Does the search list this word (by its place in the lexicon)?
+    bool listed(std::uint32_t w);
+    // A row: the word and how it answers; a second row of the same word and explanation
+    // is left out.
+    void add(std::uint32_t w, std::string explanation);
+    // Asked now and then in a long walk: true once the search must end.
+    bool stopped();
+
+    // The rows in the order added (or the most common first, as asked), at most most_rows.
+    std::optional<SolverOutcome> outcome();
+
+private:
+    Wordplay(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop, SquareRules rules,
+             std::shared_ptr<const IjExceptions> exceptions);
+
+    const SolverQuery& query_;
+    SolverTables& tables_;
+    const StopCheck& should_stop_;
+    std::shared_ptr<const IjExceptions> exceptions_;
+    SquareRules rules_;
+    std::shared_ptr<const SquareLexicon> lexicon_;
+    std::vector<PuzzlePattern> patterns_;
+    PuzzlePattern::Workspace workspace_;
+    std::vector<FoundWord> rows_;
+    std::unordered_map<std::uint32_t, std::vector<std::size_t>> rows_of_word_;  // a word's rows, to give none twice
+    std::size_t asked_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace taalspoor
