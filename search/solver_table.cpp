@@ -16,7 +16,7 @@ namespace taalspoor {
 
 // The wordplay searches of the cryptogram, each in a file of its own.
 using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
-SolverRun solve_hidden_words;
+SolverRun solve_hidden_words, solve_reversals;
 
 namespace {
 
@@ -96,6 +96,12 @@ std::vector<SolverSearch> make_solver_table() {
          "Woorden die letter voor letter in de tekst verstopt staan, zoals een cryptogram ze verstopt", explained,
          {.length = {3, no_limit}, .most_rows = 10'000},
          wordplay_takes({take("--achterstevoren"), take("--over-woordgrens")}), solve_hidden_words},
+        {"omkeringen", "--omkeringen", "PATROON", QueryText::optional,
+         "alle woorden die achterstevoren gelezen een woord zijn (weer, terug, andersom); de uitleg geeft "
+         "dat woord",
+         "&Omkeringen", "een patroon, of leeg voor alle woorden",
+         "Woorden die achterstevoren een ander (of hetzelfde) woord zijn", explained, {.most_rows = 10'000},
+         wordplay_takes({}), solve_reversals},
     };
 }
 

@@ -35,6 +35,9 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
     h.folder.write(own_list_name, own_words);
     SolverTables tables(h.folder.path());
     const std::vector<Clue> clues{
+        {"omkeringen", "lepel", {}, "lepel", "lepel"},
+        {"omkeringen", "bark", {}, "bark", "Krab, krab"},
+        {"omkeringen", "rijm", {{"--ij", ""}}, "rijm", "mijr"},
         {"verborgen", "Zij kwam na de regen thuis", {{"--over-woordgrens", ""}}, "nader", "Zij kwam [na de r]egen thuis"},
         {"verborgen", "Drie maal daags zijn de ramen open", {{"--achterstevoren", ""}}, "Mare",
          "<- Drie maal daags zijn d[e ram]en open"},
