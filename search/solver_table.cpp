@@ -16,7 +16,7 @@ namespace taalspoor {
 
 // The wordplay searches of the cryptogram, each in a file of its own.
 using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
-SolverRun solve_hidden_words, solve_reversals;
+SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts;
 
 namespace {
 
@@ -102,6 +102,17 @@ std::vector<SolverSearch> make_solver_table() {
          "&Omkeringen", "een patroon, of leeg voor alle woorden",
          "Woorden die achterstevoren een ander (of hetzelfde) woord zijn", explained, {.most_rows = 10'000},
          wordplay_takes({}), solve_reversals},
+        {"delen", "--delen", "PATROON", QueryText::optional,
+         "alle woorden die uit twee tot N woorden achter elkaar bestaan (pa·nora·ma); elk deel minstens "
+         "--min-lengte hokjes",
+         "&Delen", "een patroon, zoals pa*ma, of leeg voor alle woorden",
+         "Woorden die uit twee of meer woorden achter elkaar bestaan", explained,
+         {.most_words = 2, .shortest_word = 2, .most_rows = 10'000},
+         wordplay_takes({take_as("--woorden", nullptr, "hoogstens N delen", "Hoogstens &delen:", "Uit hoogstens zoveel woorden",
+                                 {2, 4}),
+                         take_as("--min-lengte", nullptr, "elk deel minstens N hokjes", "Delen van mi&nstens:",
+                                 "Elk deel heeft minstens zoveel hokjes", at_least_one)}),
+         solve_words_in_parts},
     };
 }
 

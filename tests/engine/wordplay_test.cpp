@@ -35,6 +35,10 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
     h.folder.write(own_list_name, own_words);
     SolverTables tables(h.folder.path());
     const std::vector<Clue> clues{
+        {"delen", "pa*ma", {{"--woorden", "3"}}, "panorama", "pa\xB7nora\xB7ma"},
+        {"delen", "bas*", {}, "basalt", "bas\xB7" "alt"},
+        {"delen", "ka....", {}, "kameel", "ka\xB7meel"},
+        {"delen", "", {}, "kat-uil", "kat-\xB7uil"},  // the hyphen stays before the dot
         {"omkeringen", "lepel", {}, "lepel", "lepel"},
         {"omkeringen", "bark", {}, "bark", "Krab, krab"},
         {"omkeringen", "rijm", {{"--ij", ""}}, "rijm", "mijr"},
