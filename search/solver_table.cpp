@@ -16,7 +16,7 @@ namespace taalspoor {
 
 // The wordplay searches of the cryptogram, each in a file of its own.
 using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
-SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts;
+SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions;
 
 namespace {
 
@@ -113,6 +113,11 @@ std::vector<SolverSearch> make_solver_table() {
                          take_as("--min-lengte", nullptr, "elk deel minstens N hokjes", "Delen van mi&nstens:",
                                  "Elk deel heeft minstens zoveel hokjes", at_least_one)}),
          solve_words_in_parts},
+        {"invoegingen", "--invoegingen", "PATROON", QueryText::optional,
+         "alle woorden die een woord zijn met een ander woord (of --deel) erin gezet: t(af)el = tel + af",
+         "&Invoegingen", "een patroon, of leeg voor alle woorden",
+         "Woorden waarin een woord in een ander woord is gezet; ook: het ene woord eruit genomen", explained,
+         {.most_rows = 10'000}, wordplay_takes({take("--deel")}), solve_insertions},
     };
 }
 

@@ -35,6 +35,8 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
     h.folder.write(own_list_name, own_words);
     SolverTables tables(h.folder.path());
     const std::vector<Clue> clues{
+        {"invoegingen", "tafel", {}, "tafel", "t(af)el = tel + af"},
+        {"invoegingen", "", {{"--deel", "kat"}}, "tkatel", "t(kat)el = tel + kat"},
         {"delen", "pa*ma", {{"--woorden", "3"}}, "panorama", "pa\xB7nora\xB7ma"},
         {"delen", "bas*", {}, "basalt", "bas\xB7" "alt"},
         {"delen", "ka....", {}, "kameel", "ka\xB7meel"},
