@@ -16,7 +16,7 @@ namespace taalspoor {
 
 // The wordplay searches of the cryptogram, each in a file of its own.
 using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
-SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions;
+SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions;
 
 namespace {
 
@@ -118,6 +118,11 @@ std::vector<SolverSearch> make_solver_table() {
          "&Invoegingen", "een patroon, of leeg voor alle woorden",
          "Woorden waarin een woord in een ander woord is gezet; ook: het ene woord eruit genomen", explained,
          {.most_rows = 10'000}, wordplay_takes({take("--deel")}), solve_insertions},
+        {"weglatingen", "--weglatingen", "PATROON", QueryText::optional,
+         "alle woorden die een woord blijven als er een hokje weggaat: schat, kop eraf: chat",
+         "Weg&latingen", "een patroon, of leeg voor alle woorden",
+         "Woorden die zonder hun eerste, laatste of een middelste letter nog een woord zijn", explained,
+         {.most_rows = 10'000}, wordplay_takes({take("--waar")}), solve_omissions},
     };
 }
 

@@ -48,6 +48,9 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
         {"verborgen", "Drie maal daags zijn de ramen open", {{"--achterstevoren", ""}}, "Mare",
          "<- Drie maal daags zijn d[e ram]en open"},
         {"verborgen", "daar is de mijr", {}, "mijr", "daar is de [mijr]"},
+        {"weglatingen", "schat", {}, "schat", "kop eraf: chat"},
+        {"weglatingen", "baal", {{"--waar", "hart"}}, "baal", "hart eruit: bal"},
+        {"weglatingen", "", {}, "xkat", "kop eraf: kat"},
     };
     for (const Clue& clue : clues) {
         const SolverSearch& search = *solver_search(clue.search);
