@@ -16,7 +16,7 @@ namespace taalspoor {
 
 // The wordplay searches of the cryptogram, each in a file of its own.
 using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
-SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions;
+SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions, solve_sound_alikes;
 
 namespace {
 
@@ -123,6 +123,12 @@ std::vector<SolverSearch> make_solver_table() {
          "Weg&latingen", "een patroon, of leeg voor alle woorden",
          "Woorden die zonder hun eerste, laatste of een middelste letter nog een woord zijn", explained,
          {.most_rows = 10'000}, wordplay_takes({take("--waar")}), solve_omissions},
+        {"klinkt-als", "--klinkt-als", "WOORD", QueryText::required,
+         "alle woorden die anders geschreven worden maar net zo klinken als dit woord (rijs, reis); de "
+         "uitleg geeft de klank",
+         "&Klinkt als", "bijvoorbeeld reis",
+         "Woorden die hetzelfde klinken maar anders geschreven worden", explained, {.most_rows = 10'000},
+         wordplay_takes({}), solve_sound_alikes},
     };
 }
 

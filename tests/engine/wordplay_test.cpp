@@ -7,6 +7,7 @@
 
 #include "base/file_names.h"
 #include "search/solver_table.h"
+#include "search/sound_key.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {
@@ -51,6 +52,8 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
         {"weglatingen", "schat", {}, "schat", "kop eraf: chat"},
         {"weglatingen", "baal", {{"--waar", "hart"}}, "baal", "hart eruit: bal"},
         {"weglatingen", "", {}, "xkat", "kop eraf: kat"},
+        {"klinkt-als", "reis", {}, "rijs", "reis"},
+        {"klinkt-als", "reis", {}, "rijss", "reis"},
     };
     for (const Clue& clue : clues) {
         const SolverSearch& search = *solver_search(clue.search);
@@ -68,6 +71,15 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
                              outcome->rows[a].explanation == outcome->rows[b].explanation)
                     << clue.search << ": " << outcome->rows[a].text;
     }
+}
+
+TEST(Wordplay, SoundKeysFollowTheRulesLongestFirst) {
+    const std::pair<const char*, const char*> keys[] = {
+        {"rijs", "reis"},  {"reis", "reis"},     {"wordt", "wort"}, {"word", "wort"},   {"chaos", "gaos"},
+        {"taxi", "taksi"}, {"cel", "sel"},       {"cola", "kola"},  {"thee", "tee"},    {"physica", "fysika"},
+        {"quiz", "kwiz"},  {"Oudste", "audste"}, {"bakker", "baker"}, {"Cyprus", "syprus"}, {"'t Hof", "tof"},
+    };
+    for (const auto& [word, key] : keys) EXPECT_EQ(sound_key(word), key) << word;
 }
 
 }  // namespace
