@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/file_names.h"
+#include "cli_runner.h"
 #include "search/solver_table.h"
 #include "search/sound_key.h"
 #include "test_support.h"
@@ -80,6 +81,27 @@ TEST(Wordplay, SoundKeysFollowTheRulesLongestFirst) {
         {"quiz", "kwiz"},  {"Oudste", "audste"}, {"bakker", "baker"}, {"Cyprus", "syprus"}, {"'t Hof", "tof"},
     };
     for (const auto& [word, key] : keys) EXPECT_EQ(sound_key(word), key) << word;
+}
+
+TEST(Wordplay, CommandLinePrintsWordTabExplanationAndRefusesWhatItMust) {
+    TempFolder f;
+    f.link_shipped_list();
+    f.link_shipped_tables();
+    const CliOutcome parts = run_taalspoor_zoek(f, {"--delen", "pa*ma", "--woorden", "3"});
+    EXPECT_EQ(parts.status, 0) << parts.err;
+    const auto lines = output_lines(parts.out);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "panorama\tpa\xC2\xB7nora\xC2\xB7ma"), lines.end());
+    const CliOutcome many = run_taalspoor_zoek(f, {"--weglatingen"});
+    EXPECT_EQ(output_lines(many.out).size(), 10'000u) << "at most 10,000 lines without --max";
+    EXPECT_NE(many.err.find("10000 van "), std::string::npos) << many.err;
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--delen", "--woorden", "5"}).err,
+              "taalspoor-zoek: --woorden moet tussen 2 en 4 liggen\nMeer uitleg: taalspoor-zoek --help\n");
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--weglatingen", "--waar", "buik"}).err,
+              "taalspoor-zoek: --waar moet kop, staart of hart zijn\nMeer uitleg: taalspoor-zoek --help\n");
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--verborgen", "dit", "--deel", "af"}).status, 2) << "--deel belongs to --invoegingen";
+    const CliOutcome filtered = run_taalspoor_zoek(f, {"--verborgen", "Zij kwam na de regen thuis", "--patroon", "n*"});
+    for (const std::string& line : output_lines(filtered.out)) EXPECT_EQ(line[0] | 0x20, 'n') << line;
+    EXPECT_FALSE(filtered.out.empty());
 }
 
 }  // namespace
