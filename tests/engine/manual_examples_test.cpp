@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 
+#include "search/solver_table.h"
 #include "test_support.h"
 #include "base/latin1.h"
 
@@ -87,7 +88,7 @@ TEST(Manual, EveryModeHasWorkedExamplesThatGiveWhatTheyPromise) {
 //     taalspoor-zoek --patroon 'k.1.1'   ->  kanon, kebab, ...
 // each of which must print the promised words (first on their lines).
 TEST(Manual, CommandLineExamplesGiveWhatTheyPromise) {
-    const std::regex example(R"(^\s+taalspoor-zoek\s+(--(patroon|uit|anagrammen)\s.*?)\s+->\s+(.*?)\s*$)");
+    const std::regex example(R"(^\s+taalspoor-zoek\s+(--([a-z-]+)\s.*?)\s+->\s+(.*?)\s*$)");
     TempFolder folder;
     folder.link_shipped_list();
     folder.link_shipped_tables();
@@ -116,6 +117,7 @@ TEST(Manual, CommandLineExamplesGiveWhatTheyPromise) {
         }
     }
     for (const char* search : {"patroon", "uit", "anagrammen"}) EXPECT_GE(per_search[search], 2) << search;
+    for (const SolverSearch& search : solver_table()) EXPECT_GE(per_search[search.name], 1) << search.name;
 }
 
 }  // namespace
