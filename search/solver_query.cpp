@@ -28,7 +28,7 @@ SolverTables::LexiconSource SolverTables::source_of(const SquareRules& rules, bo
         std::error_code missing;
         const auto size = std::filesystem::file_size(folder_ / name, missing);
         const auto changed = std::filesystem::last_write_time(folder_ / name, missing);
-        source.lists += missing ? std::string("-;") : std::to_string(size) + "@" + std::to_string(changed.time_since_epoch().count()) + ";";
+        source.lists += missing ? std::string("-;") : std::to_string(size) + "@" + std::to_string(static_cast<long long>(changed.time_since_epoch().count())) + ";";
     }
     return source;
 }

@@ -53,6 +53,9 @@ const searches = [
   ['zoek=uit&q=aeinrst..&gangbaar=1', ['--uit', 'aeinrst..', '--gangbaar']],
   ['zoek=anagrammen&q=taalspoor&woorden=2', ['--anagrammen', 'taalspoor', '--woorden', '2']],
   ['zoek=anagrammen&q=heid&alle-woorden=1&max=40', ['--anagrammen', 'heid', '--alle-woorden', '--max', '40']],
+  ['zoek=verborgen&q=Zij+kwam+na+de+regen+thuis&achterstevoren=1', ['--verborgen', 'Zij kwam na de regen thuis', '--achterstevoren']],
+  ['zoek=delen&q=pa*ma&woorden=3', ['--delen', 'pa*ma', '--woorden', '3']],
+  ['zoek=weglatingen&q=s*t&waar=kop&gangbaar=1', ['--weglatingen', 's*t', '--waar', 'kop', '--gangbaar']],
 ];
 
 test('every search gives the rows of taalspoor-zoek, byte for byte', async () => {
