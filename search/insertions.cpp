@@ -28,20 +28,29 @@ std::optional<SolverOutcome> solve_insertions(const SolverQuery& query, SolverTa
         if (n < 3 || !play->listed(w)) continue;
         const std::string& word = lexicon.word(w);
         places.clear();  // found when first needed
-        const auto try_insertion = [&](std::size_t at, std::size_t length, const std::string& inserted) {
+        // A: the squares before `at` and after the run, walked on from the hash of those
+        // before, so that most are left at the first square after the run.
+        const auto try_insertion = [&](std::size_t at, std::size_t length, SquareHash before, const std::string& inserted) {
+            for (std::size_t k = at + length; k < n; ++k) {
+                before.add(squares[k]);
+                if (!lexicon.may_begin(before)) return;
+            }
             rest.assign(squares.begin(), squares.begin() + static_cast<std::ptrdiff_t>(at));
             rest.insert(rest.end(), squares.begin() + static_cast<std::ptrdiff_t>(at + length), squares.end());
-            const std::uint32_t outer = lexicon.find(rest);
+            const std::uint32_t outer = lexicon.find(rest, before);
             if (outer == SquareLexicon::none) return;
             if (places.empty()) square_places(word, play->rules(), places);
             const SquarePlace first = places[at], last = places[at + length - 1];
             play->add(w, word.substr(0, first.begin) + "(" + word.substr(first.begin, last.end - first.begin) + ")" +
                              word.substr(last.end) + " = " + lexicon.shown_spelling(outer) + " + " + inserted);
         };
+        SquareHash before;  // the squares before `at`
+        before.add(squares[0]);
         for (std::size_t at = 1; at + 1 < n; ++at) {
             if (!part.empty()) {
                 if (at + part.size() < n && std::equal(part.begin(), part.end(), squares.begin() + static_cast<std::ptrdiff_t>(at)))
-                    try_insertion(at, part.size(), query.part);
+                    try_insertion(at, part.size(), before, query.part);
+                before.add(squares[at]);
                 continue;
             }
             SquareHash hash;
@@ -50,8 +59,9 @@ std::optional<SolverOutcome> solve_insertions(const SolverQuery& query, SolverTa
                 if (!lexicon.may_begin(hash)) break;
                 if (length < 2) continue;
                 const std::uint32_t inserted = lexicon.find(squares.subspan(at, length), hash);
-                if (inserted != SquareLexicon::none) try_insertion(at, length, lexicon.shown_spelling(inserted));
+                if (inserted != SquareLexicon::none) try_insertion(at, length, before, lexicon.shown_spelling(inserted));
             }
+            before.add(squares[at]);
         }
     }
     return play->outcome();

@@ -17,10 +17,11 @@ std::optional<SolverOutcome> solve_reversals(const SolverQuery& query, SolverTab
     const SquareLexicon& lexicon = play->lexicon();
     std::vector<Square> reversed;
     for (std::uint32_t w = 0; w < lexicon.words() && !play->stopped(); ++w) {
+        if (!play->listed(w)) continue;
         const auto squares = lexicon.squares(w);
         reversed.assign(squares.rbegin(), squares.rend());
         const std::uint32_t entry = lexicon.find(reversed);
-        if (entry == SquareLexicon::none || !play->listed(w)) continue;
+        if (entry == SquareLexicon::none) continue;
         std::string spellings;
         for (std::uint32_t s = lexicon.first_spelling(entry); s != SquareLexicon::none; s = lexicon.next_spelling(s))
             spellings += (spellings.empty() ? "" : ", ") + lexicon.word(s);

@@ -19,8 +19,10 @@ std::optional<SolverOutcome> solve_sound_alikes(const SolverQuery& query, Solver
     folded.exact = false;
     std::vector<Square> given, squares;
     word_squares(query.text, folded, given);
-    for (std::uint32_t w = 0; w < lexicon.words() && !play->stopped(); ++w) {
-        if (sound_key(lexicon.word(w)) != key) continue;
+    const auto& by_key = lexicon.words_by(sound_key);
+    const auto same = by_key.find(key);
+    if (same == by_key.end()) return play->outcome();
+    for (const std::uint32_t w : same->second) {
         word_squares(lexicon.word(w), folded, squares);
         if (squares != given && play->listed(w)) play->add(w, key);
     }

@@ -33,6 +33,10 @@ std::optional<SquareLexicon> SquareLexicon::read(const std::filesystem::path& fo
     if (!found) return std::nullopt;
     SquareLexicon lexicon;
     lexicon.words_.reserve(found->size());
+    lexicon.places_.reserve(found->size());
+    std::size_t letters = 0;
+    for (const FoundWord& w : *found) letters += w.word.size();
+    lexicon.squares_.reserve(letters);
     std::vector<Square> scratch;
     for (FoundWord& w : *found) lexicon.add(std::move(w.word), rules, scratch);
     lexicon.index();
@@ -104,6 +108,17 @@ std::uint32_t SquareLexicon::find(std::span<const Square> squares, const SquareH
         if (std::equal(own.begin(), own.end(), squares.begin(), squares.end())) return entry;
     }
     return none;
+}
+
+const SquareLexicon::WordsByKey& SquareLexicon::words_by(WordKey key) const {
+    const std::lock_guard lock(keyed_->mutex);
+    auto& index = keyed_->by_key[key];
+    if (!index) {
+        auto made = std::make_unique<WordsByKey>();
+        for (std::uint32_t w = 0; w < words_.size(); ++w) (*made)[key(words_[w])].push_back(w);
+        index = std::move(made);
+    }
+    return *index;
 }
 
 const std::string& SquareLexicon::shown_spelling(std::uint32_t entry) const {

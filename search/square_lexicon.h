@@ -14,8 +14,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -65,6 +69,13 @@ public:
     // The most squares of a word.
     std::size_t longest() const { return longest_; }
 
+    // The words grouped by a key made from each one's spelling (a sound key, say), in the
+    // list's order: made at the first asking, from whichever thread, and kept with the
+    // lexicon, so that later searches look their key up at once.
+    using WordKey = std::string (*)(std::string_view word);
+    using WordsByKey = std::unordered_map<std::string, std::vector<std::uint32_t>>;
+    const WordsByKey& words_by(WordKey key) const;
+
 private:
     struct Place {
         std::uint32_t offset = 0, length = 0;
@@ -101,6 +112,11 @@ private:
     std::vector<std::uint64_t> prefixes_;   // a bit for the hash of each beginning of a word
     std::vector<std::uint64_t> wholes_;     // a bit for the hash of each word
     std::size_t longest_ = 0;
+    struct KeyedWords {
+        std::mutex mutex;
+        std::map<WordKey, std::unique_ptr<const WordsByKey>> by_key;
+    };
+    std::shared_ptr<KeyedWords> keyed_ = std::make_shared<KeyedWords>();
 };
 
 }  // namespace taalspoor

@@ -34,10 +34,12 @@ bool Wordplay::listed(std::uint32_t w) {
 }
 
 void Wordplay::add(std::uint32_t w, std::string explanation) {
-    std::vector<std::size_t>& rows = rows_of_word_[w];
-    for (const std::size_t row : rows)
+    if (w != last_word_) {
+        last_word_ = w;
+        rows_of_last_word_ = rows_.size();
+    }
+    for (std::size_t row = rows_of_last_word_; row < rows_.size(); ++row)
         if (rows_[row].explanation == explanation) return;
-    rows.push_back(rows_.size());
     FoundWord row;
     row.word = lexicon_->word(w);
     row.explanation = std::move(explanation);

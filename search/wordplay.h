@@ -10,7 +10,6 @@
 //     return play.outcome();
 
 #include <optional>
-#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -33,7 +32,8 @@ public:
     // Does the search list this word (by its place in the lexicon)?
     bool listed(std::uint32_t w);
     // A row: the word and how it answers; a second row of the same word and explanation
-    // is left out.
+    // is left out. (A search gives the rows of a word one after the other, but for the
+    // hidden words, whose rows of a word each have a place of their own in the text.)
     void add(std::uint32_t w, std::string explanation);
     // Asked now and then in a long walk: true once the search must end.
     bool stopped();
@@ -54,7 +54,8 @@ private:
     std::vector<PuzzlePattern> patterns_;
     PuzzlePattern::Workspace workspace_;
     std::vector<FoundWord> rows_;
-    std::unordered_map<std::uint32_t, std::vector<std::size_t>> rows_of_word_;  // a word's rows, to give none twice
+    std::uint32_t last_word_ = SquareLexicon::none;
+    std::size_t rows_of_last_word_ = 0;  // where the rows of the word last added begin
     std::size_t asked_ = 0;
     bool stopped_ = false;
 };
