@@ -83,8 +83,7 @@ int usage_error(const std::string& reason) {
 int run_beside_the_modes(const cli::Options& options) {
     try {
         SolverTables tables(".");
-        cli::print_outcome(*run_solver_query(*options.search, options.solver, tables, [] { return false; }), options);
-        return 0;
+        return cli::print_outcome(*run_solver_query(*options.search, options.solver, tables, [] { return false; }), options);
     } catch (const FileError& e) {
         return report_file_failure(e, standard_list_name);
     } catch (const QueryError& e) {

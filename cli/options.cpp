@@ -103,7 +103,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             options.query_utf8 = arg;
             have_text = true;
         } else if (options.search && arg == options.search->option) {
-            const bool value_follows = has_value && (options.search->text == QueryText::required || !is_option(args[i + 1]));
+            const bool value_follows = options.search->text != QueryText::none && has_value &&
+                                       (options.search->text == QueryText::required || !is_option(args[i + 1]));
             if (options.search->text == QueryText::required && !value_follows)
                 return error = arg + " verwacht " + options.search->value_name, std::nullopt;
             if (value_follows) options.solver.text = utf8_to_latin1_lossy(args[++i]);

@@ -5,13 +5,18 @@
 #include <iostream>
 #include <string>
 
+#include "base/latin1.h"
 #include "search/solver_table.h"
 
 namespace taalspoor::cli {
 
-void print_outcome(const SolverOutcome& outcome, const Options& options) {
+int print_outcome(const SolverOutcome& outcome, const Options& options) {
     const RowColumns& columns = outcome.search->columns;
     std::string out;
+    for (const std::string& line : outcome.heading) {
+        append_text(out, line, !options.latin1_output);
+        out += '\n';
+    }
     for (const SolverRow& row : outcome.rows) {
         append_row_line(out, row, columns, options.solver.counted, !options.latin1_output);
         out += '\n';
@@ -27,6 +32,9 @@ void print_outcome(const SolverOutcome& outcome, const Options& options) {
                       << (outcome.in_all <= max->range.most ? " toont ze allemaal" : " toont er meer");
         std::cerr << '\n';
     }
+    if (outcome.nothing_left.empty()) return 0;
+    std::cerr << "taalspoor-zoek: " << latin1_to_utf8(outcome.nothing_left) << '\n';
+    return 1;
 }
 
 }  // namespace taalspoor::cli

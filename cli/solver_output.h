@@ -12,6 +12,7 @@
 
 namespace taalspoor::cli {
 
-void print_outcome(const SolverOutcome& outcome, const Options& options);
+// The exit status: 0, or 1 when the search says that nothing can be (the Lingo helper).
+int print_outcome(const SolverOutcome& outcome, const Options& options);
 
 }  // namespace taalspoor::cli

@@ -62,6 +62,15 @@ const SolverOption where{"--waar", "kop|staart|hart",
                          "alleen waar de letter wegvalt: kop (de eerste), staart (de laatste) of hart (een binnenin)",
                          "&Waar:", "Waar de letter wegvalt: vooraan (kop), achteraan (staart) of binnenin (hart)",
                          &SolverQuery::where, true, nullptr, nullptr, false, "kop|staart|hart"};
+const SolverOption game{"--spel", "lingo|woordle",
+                        "het spel: lingo (ij is een hokje, de eerste letter gegeven) of woordle (ij twee letters)",
+                        "&Spel:", "Lingo of Woordle", &SolverQuery::game, true, nullptr, nullptr, false, "lingo|woordle"};
+const SolverOption first_square{"--begin", "LETTER", "de eerste letter (of ij) die het spel geeft", "&Eerste letter:",
+                                "De letter waarmee het woord begint, zoals Lingo hem geeft", &SolverQuery::first_square};
+const SolverOption guess{"--poging", "WOORD=UITSLAG",
+                         "een poging en zijn uitslag: + goed op zijn plaats, ? elders in het woord, - niet (meer) in "
+                         "het woord; zo vaak als er pogingen zijn",
+                         nullptr, nullptr, &SolverQuery::guesses};
 const SolverOption most_rows{"--max", "N", "toon hoogstens N regels, de beste eerst", nullptr, nullptr,
                              &SolverQuery::most_rows};
 
@@ -71,7 +80,7 @@ const std::vector<const SolverOption*>& solver_options() {
     static const std::vector<const SolverOption*> all = {
         &ij,        &exact,      &length,     &with,    &without,           &most_words, &all_words,
         &plain_words, &shortest_word, &threshold, &most_common_first, &counted,    &most_rows,
-        &filter,    &backwards,  &across_blanks, &part,   &where,
+        &filter,    &backwards,  &across_blanks, &part,   &where,  &game, &first_square, &guess,
     };
     return all;
 }

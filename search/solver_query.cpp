@@ -22,15 +22,21 @@ std::shared_ptr<const IjExceptions> SolverTables::exceptions_for(const SolverQue
     return query.ij_one_square ? exceptions() : std::make_shared<const IjExceptions>();
 }
 
-SolverTables::LexiconSource SolverTables::source_of(const SquareRules& rules, bool plain_words_only) const {
-    LexiconSource source{rules.ij_one_square, rules.exact, plain_words_only, {}};
+std::string SolverTables::lists_stamp() const {
+    std::string stamp;
     for (const char* name : {standard_list_name, own_list_name}) {
         std::error_code missing;
         const auto size = std::filesystem::file_size(folder_ / name, missing);
         const auto changed = std::filesystem::last_write_time(folder_ / name, missing);
-        source.lists += missing ? std::string("-;") : std::to_string(size) + "@" + std::to_string(static_cast<long long>(changed.time_since_epoch().count())) + ";";
+        stamp += missing ? std::string("-;")
+                         : std::to_string(size) + "@" +
+                               std::to_string(static_cast<long long>(changed.time_since_epoch().count())) + ";";
     }
-    return source;
+    return stamp;
+}
+
+SolverTables::LexiconSource SolverTables::source_of(const SquareRules& rules, bool plain_words_only) const {
+    return {rules.ij_one_square, rules.exact, plain_words_only, lists_stamp()};
 }
 
 std::shared_ptr<const SquareLexicon> SolverTables::lexicon(const SquareRules& rules, bool plain_words_only,

@@ -46,6 +46,10 @@ struct SolverQuery {
     bool across_blanks = false;  // --over-woordgrens: hidden words across a blank only
     std::string part;            // --deel: the run an insertion puts in
     std::string where;           // --waar: kop, staart or hart, where an omission leaves out a square
+    // The Lingo helper.
+    std::string game = "lingo";           // --spel: lingo or woordle
+    std::string first_square;             // --begin: the letter (or ij) every word begins with
+    std::vector<std::string> guesses;     // --poging WOORD=UITSLAG, each guess played so far
 
     SquareRules rules() const { return {.ij_one_square = ij_one_square, .exact = exact}; }
 };
@@ -63,6 +67,8 @@ struct SolverRow {
 
 struct SolverOutcome {
     const SolverSearch* search = nullptr;  // the search that gave these rows
+    std::vector<std::string> heading;      // lines before the rows (the Lingo helper's advice and count)
+    std::string nothing_left;              // why no row can be: the front end says so (taalspoor-zoek exits 1)
     std::vector<SolverRow> rows;           // at most the query's most_rows, the best first
     std::uint64_t in_all = 0;              // found in all (so far, when cut short)
     bool cut_short = false;                // a bound of work ended the search: these are what it found until then
@@ -76,6 +82,8 @@ public:
     // Throw FileError when the file cannot be read (and try again the next time).
     std::shared_ptr<const WordCounts> counts();
     std::shared_ptr<const IjExceptions> exceptions();
+    // Each list's size and time of change, to tell whether what was made of them still holds.
+    std::string lists_stamp() const;
     // The exceptions when the query makes ij one square; none (and no file read) otherwise.
     std::shared_ptr<const IjExceptions> exceptions_for(const SolverQuery& query);
     const std::filesystem::path& folder() const { return folder_; }

@@ -16,7 +16,7 @@ namespace taalspoor {
 
 // The wordplay searches of the cryptogram, each in a file of its own.
 using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
-SolverRun solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions, solve_sound_alikes;
+SolverRun solve_lingo, solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions, solve_sound_alikes;
 
 namespace {
 
@@ -129,6 +129,13 @@ std::vector<SolverSearch> make_solver_table() {
          "&Klinkt als", "bijvoorbeeld reis",
          "Woorden die hetzelfde klinken maar anders geschreven worden", explained, {.most_rows = 10'000},
          wordplay_takes({}), solve_sound_alikes},
+        {"lingo", "--lingo", nullptr, QueryText::none,
+         "Lingo en Woordle: de woorden die nog kunnen na de pogingen, de waarschijnlijkste eerst, en de beste "
+         "volgende poging (advies)",
+         "&Lingo", "", "De woorden die nog kunnen en de beste volgende poging", {}, {.length = {5, 5}, .game = "lingo"},
+         {take("--spel"), take("--lengte", {5, 8}), take("--begin"), take("--poging"), take("--drempel", any_count),
+          take("--max", at_least_one)},
+         solve_lingo, true},
     };
 }
 
@@ -253,6 +260,8 @@ std::optional<QueryError> set_option(const GivenOption& given, SolverQuery& quer
                 return take_number(taken, given.value, query.*target);
             } else if constexpr (std::is_same_v<Target, std::string SolverQuery::*>) {
                 query.*target = given.value;
+            } else if constexpr (std::is_same_v<Target, std::vector<std::string> SolverQuery::*>) {
+                (query.*target).push_back(given.value);
             } else {
                 return take_length(taken, given.value, query.*target);
             }

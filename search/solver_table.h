@@ -29,8 +29,9 @@ struct SolverOption {
     const char* tip;         // the window's tool tip
     // What it sets in the query. A flag sets its bool to flag_value, or does what its
     // function does; a length takes N or M-N.
+    // An option given more than once (a list) adds each value.
     std::variant<bool SolverQuery::*, void (*)(SolverQuery&), std::size_t SolverQuery::*, std::string SolverQuery::*,
-                 SquareCount SolverQuery::*>
+                 SquareCount SolverQuery::*, std::vector<std::string> SolverQuery::*>
         sets;
     bool flag_value = true;
     // A window's number control shows this for 0 instead of the number ("alle woorden"),
@@ -76,12 +77,12 @@ struct RowColumns {
     bool count = true;         // how common it is
 };
 
-enum class QueryText { required, optional };
+enum class QueryText { required, optional, none };
 
 struct SolverSearch {
     const char* name;        // "patroon": the search in a web address
     const char* option;      // "--patroon": the option of taalspoor-zoek that chooses it
-    const char* value_name;  // "PATROON": what follows that option
+    const char* value_name;  // "PATROON": what follows that option; nullptr: nothing
     QueryText text;
     const char* help;         // what it does, a line of taalspoor-zoek --help (more lines may follow)
     const char* caption;      // the window's choice, & before the accelerator
@@ -93,6 +94,9 @@ struct SolverSearch {
     // Runs a query that check_solver_query accepted. nullopt when should_stop() ended it;
     // throws QueryError for a pattern it refuses, FileError for a file it cannot read.
     std::optional<SolverOutcome> (*run)(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop);
+    // The Puzzelhulp window gives it a page of its own (the Lingo helper's grid) rather than
+    // a place among its choices.
+    bool own_page = false;
 
     const TakenOption* taken(const SolverOption& option) const;
     const TakenOption* taken(std::string_view option_name) const;

@@ -31,6 +31,8 @@ std::string option_json(const TakenOption& taken, const SolverQuery& defaults) {
                 out.add("kind", "number").number("initial", defaults.*member);
             } else if constexpr (std::is_same_v<Member, SquareCount SolverQuery::*>) {
                 out.add("kind", "length");
+            } else if constexpr (std::is_same_v<Member, std::vector<std::string> SolverQuery::*>) {
+                out.add("kind", "list");
             } else if (option.choices) {
                 JsonArray choices;
                 for (const std::string& choice : choices_of(option)) choices.add(choice);

@@ -1,0 +1,232 @@
+// Lingohulp: the words still possible in a game of Lingo or Woordle after the guesses so
+// far, the most likely first, and the guess to play next (lingo_game.h).
+//
+//     --lingo --begin k --poging kater=+-?-?     advies: kroeg
+//                                                mogelijk: 24
+//                                                korte ...
+//
+// Lingo counts IJ as one square and gives the first square, which every guess then has
+// right; Woordle counts ij as two letters and gives nothing. The words in play are the
+// plain words of the lists with the asked number of squares (and first square), counted
+// at least --drempel times when that is given. The first advice of a game, which asks
+// the most work, is kept in lingo-advies.txt beside the list until a list changes.
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <sstream>
+
+#include "base/file_error.h"
+#include "base/file_names.h"
+#include "base/letters.h"
+#include "search/lingo.h"
+#include "search/solver_table.h"
+#include "search/word_collection.h"
+#include "wordlist/file_writing.h"
+#include "wordlist/own_list_lines.h"
+#include "base/whole_file.h"
+
+namespace taalspoor {
+
+namespace {
+
+constexpr const char* advice_cache_name = "lingo-advies.txt";
+// The first advice of a game, kept once worked out, may look as far as it likes.
+constexpr std::uint64_t effort_first_advice = UINT64_MAX;
+
+QueryError refused(const char* option, std::string what) { return {.option = option, .what = std::move(what)}; }
+
+}  // namespace
+
+class LingoRules {
+public:
+    LingoRules(const SolverQuery& query, SolverTables& tables) : query_(query) {
+        woordle_ = query.game == "woordle";
+        if (query.length.least != query.length.most || query.length.least == 0)
+            throw refused("--lengte", "verwacht een getal N bij --lingo");
+        squares_ = query.length.least;
+        if (woordle_ && squares_ > 6) throw refused("--lengte", "is bij woordle 5 of 6");
+        if (woordle_ && !query.first_square.empty()) throw refused("--begin", "hoort niet bij --spel woordle");
+        if (!woordle_) {
+            exceptions_ = tables.exceptions();
+            rules_ = {.ij_one_square = true, .exceptions = exceptions_.get()};
+        }
+        if (!query.first_square.empty()) {
+            word_squares(query.first_square, rules_, begin_);
+            if (begin_.size() != 1) throw refused("--begin", "verwacht een letter (of ij), niet \"" + query.first_square + "\"");
+        }
+    }
+
+    const SquareRules& rules() const { return rules_; }
+    std::size_t squares() const { return squares_; }
+    bool fits(const std::vector<Square>& squares) const {
+        return squares.size() == squares_ && (begin_.empty() || squares.front() == begin_.front());
+    }
+    // "kater=+-?-?" as squares and an uitslag; refused with its reason when it is not one.
+    std::pair<std::vector<Square>, std::string> guess(const std::string& given) const {
+        const std::size_t is = given.find('=');
+        const std::string word = given.substr(0, is), signs = is == std::string::npos ? "" : given.substr(is + 1);
+        const auto wrong = [&](const std::string& what) { return refused("--poging", "\"" + given + "\": " + what); };
+        if (is == std::string::npos) throw wrong("verwacht WOORD=UITSLAG");
+        std::vector<Square> squares;
+        word_squares(word, rules_, squares);
+        if (squares.size() != squares_)
+            throw wrong("het woord heeft " + std::to_string(squares.size()) + " hokjes, niet " + std::to_string(squares_));
+        if (signs.size() != squares_)
+            throw wrong("de uitslag heeft " + std::to_string(signs.size()) + " tekens, niet " + std::to_string(squares_));
+        if (signs.find_first_not_of("+?-") != std::string::npos)
+            throw wrong("een uitslag heeft alleen de tekens +, ? en -");
+        if (!begin_.empty() && (squares.front() != begin_.front() || signs.front() != '+'))
+            throw wrong("het woord begint met de gegeven letter, met het teken +");
+        return {squares, signs};
+    }
+
+private:
+    const SolverQuery& query_;
+    bool woordle_ = false;
+    std::size_t squares_ = 5;
+    std::shared_ptr<const IjExceptions> exceptions_;
+    SquareRules rules_;
+    std::vector<Square> begin_;
+};
+
+namespace {
+
+using InPlay = LingoHelper::InPlay;
+
+// The words in play in the list's order, each of its squares once.
+std::optional<std::vector<InPlay>> words_in_play(const LingoRules& game, const SolverQuery& query, SolverTables& tables,
+                                                 const StopCheck& should_stop) {
+    const auto counts = tables.counts();
+    std::vector<Square> squares;
+    NoEvents events;
+    auto found = collect_words(tables.folder(), {nullptr, nullptr, true}, should_stop, events,
+                               [&](std::string_view word, FoundWord& out) {
+                                   word_squares(word, game.rules(), squares);
+                                   if (!game.fits(squares)) return false;
+                                   out.word = word;
+                                   out.count = counts->count(word);
+                                   return out.count >= query.threshold;
+                               });
+    if (!found) return std::nullopt;
+    std::vector<InPlay> words;
+    std::map<std::vector<Square>, std::size_t> seen;
+    for (FoundWord& w : *found) {
+        word_squares(w.word, game.rules(), squares);
+        const auto [at, fresh] = seen.emplace(squares, words.size());
+        if (fresh) words.push_back({std::move(w.word), squares, w.count});
+        else words[at->second].count = std::max(words[at->second].count, w.count);
+    }
+    return words;
+}
+
+// The first advice of a game, kept beside the list: a line a game, with what it was
+// worked out from.
+std::string cache_key(const SolverQuery& query, SolverTables& tables) {
+    return query.game + "\t" + std::to_string(query.length.least) + "\t" + query.first_square + "\t" +
+           std::to_string(query.threshold) + "\t" + tables.lists_stamp();
+}
+
+std::optional<std::string> cached_advice(const std::string& key, SolverTables& tables) {
+    std::string kept;
+    try {
+        kept = read_whole_file(tables.folder() / advice_cache_name, advice_cache_name, FileAction::open);
+    } catch (const FileError&) {
+        return std::nullopt;  // none kept yet, or unreadable: worked out again
+    }
+    std::istringstream lines(kept);
+    for (std::string line; std::getline(lines, line);)
+        if (line.size() > key.size() && line.compare(0, key.size(), key) == 0 && line[key.size()] == '\t')
+            return line.substr(key.size() + 1);
+    return std::nullopt;
+}
+
+void keep_advice(const std::string& key, const std::string& advice, SolverTables& tables) {
+    std::string kept;
+    try {
+        kept = read_whole_file(tables.folder() / advice_cache_name, advice_cache_name, FileAction::open);
+    } catch (const FileError&) {
+    }
+    std::string lines;
+    std::istringstream old(kept);
+    for (std::string line; std::getline(old, line);)
+        if (line.rfind(key + "\t", 0) != 0) lines += line + "\n";
+    try {
+        replace_file_whole(tables.folder() / advice_cache_name, lines + key + "\t" + advice + "\n", advice_cache_name);
+    } catch (const FileError&) {
+        // A folder that may not be written works out the first advice each time.
+    }
+}
+
+}  // namespace
+
+LingoHelper::LingoHelper(const SolverQuery& query, SolverTables& tables) : query_(query), tables_(tables) {}
+
+std::optional<LingoHelper> LingoHelper::start(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+    LingoHelper helper(query, tables);
+    helper.game_ = std::make_shared<const LingoRules>(query, tables);
+    for (const std::string& given : query.guesses) helper.guesses_.push_back(helper.game_->guess(given));
+    auto in_play = words_in_play(*helper.game_, query, tables, should_stop);
+    if (!in_play) return std::nullopt;
+    helper.in_play_ = std::move(*in_play);
+    helper.words_.squares = helper.game_->squares();
+    for (const InPlay& w : helper.in_play_) {
+        const auto numbers = helper.letters_of(w.squares);
+        helper.words_.letters.insert(helper.words_.letters.end(), numbers.begin(), numbers.end());
+        // A word never counted still has a small chance.
+        helper.words_.prior.push_back(std::log2(2.0 + w.count));
+    }
+    return helper;
+}
+
+std::vector<std::uint8_t> LingoHelper::letters_of(const std::vector<Square>& squares) {
+    std::vector<std::uint8_t> numbers;
+    for (const Square s : squares) numbers.push_back(letters_.emplace(s, static_cast<std::uint8_t>(letters_.size())).first->second);
+    return numbers;
+}
+
+std::size_t LingoHelper::first_advice() {
+    const std::string key = cache_key(query_, tables_);
+    if (const auto kept = cached_advice(key, tables_))
+        for (std::size_t w = 0; w < in_play_.size(); ++w)
+            if (in_play_[w].spelling == *kept) return w;
+    std::vector<std::size_t> all(words_.size());
+    for (std::size_t w = 0; w < all.size(); ++w) all[w] = w;
+    const std::size_t advice = lingo_advice(words_, all, effort_first_advice).word;
+    keep_advice(key, in_play_[advice].spelling, tables_);
+    return advice;
+}
+
+std::size_t LingoHelper::advice(const std::vector<std::size_t>& possible, std::uint64_t effort) const {
+    return lingo_advice(words_, possible, effort).word;
+}
+
+std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+    auto helper = LingoHelper::start(query, tables, should_stop);
+    if (!helper) return std::nullopt;
+    const LingoWords& words = helper->words();
+    std::vector<std::size_t> possible(words.size());
+    for (std::size_t w = 0; w < possible.size(); ++w) possible[w] = w;
+    SolverOutcome outcome;
+    if (possible.empty()) {
+        outcome.heading = {"advies: -", "mogelijk: 0"};
+        outcome.nothing_left = "geen woord in de lijsten past bij dit spel";
+        return outcome;
+    }
+    const auto& guesses = helper->guesses();
+    for (std::size_t k = 0; k < guesses.size(); ++k) {
+        possible = lingo_left(words, possible, helper->letters_of(guesses[k].first), code_of_signs(guesses[k].second));
+        if (!possible.empty()) continue;
+        outcome.heading = {"advies: -", "mogelijk: 0"};
+        outcome.nothing_left = "geen woord past meer na de poging " + query.guesses[k];
+        return outcome;
+    }
+    const std::size_t advice = guesses.empty() ? helper->first_advice() : helper->advice(possible);
+    outcome.heading = {"advies: " + helper->spelling(advice), "mogelijk: " + std::to_string(possible.size())};
+    std::stable_sort(possible.begin(), possible.end(), [&](std::size_t a, std::size_t b) { return helper->count(a) > helper->count(b); });
+    outcome.in_all = possible.size();
+    for (std::size_t k = 0; k < possible.size() && k < query.most_rows; ++k)
+        outcome.rows.push_back({helper->spelling(possible[k]), {}, {}, helper->count(possible[k])});
+    return outcome;
+}
+
+}  // namespace taalspoor
