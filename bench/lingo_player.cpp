@@ -3,7 +3,7 @@
 // guesses, how many games ended within the game's tries, and the hardest answers.
 //   Woordle: the plain words of N letters counted at least 20 times, nothing given.
 //   Lingo: the plain words of N squares counted at least 20 times, the first square given.
-//   build-release/bench/lingo_player [DATA_FOLDER] [EFFORT]
+//   build-release/bench/lingo_player [DATA_FOLDER]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,7 +24,7 @@ struct Played {
 };
 
 // Plays every word in play of the helper's game as the answer.
-void play_all(LingoHelper& helper, std::uint64_t effort, Played& played) {
+void play_all(LingoHelper& helper, Played& played) {
     const LingoWords& words = helper.words();
     const std::size_t first = helper.first_advice();
     std::vector<std::size_t> all(words.size());
@@ -35,7 +35,7 @@ void play_all(LingoHelper& helper, std::uint64_t effort, Played& played) {
         int guesses = 1;
         while (guess != answer) {
             possible = lingo_left(words, possible, words.word(guess), lingo_code(words.word(guess), words.word(answer)));
-            guess = helper.advice(possible, effort);
+            guess = helper.advice(possible);
             ++guesses;
         }
         played.games.emplace_back(helper.spelling(answer), guesses);
@@ -72,7 +72,6 @@ void report(const char* game, std::size_t squares, int tries, const Played& play
 
 int main(int argc, char** argv) {
     SolverTables tables(argc > 1 ? argv[1] : TAALSPOOR_DATA_DIR);
-    const std::uint64_t effort = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : LingoHelper::usual_effort;
     const auto never = [] { return false; };
     std::printf("| spel | hokjes | antwoorden | gemiddeld | binnen de pogingen | meeste pogingen | tijd |\n|---|---:|---:|---:|---:|---|---:|\n");
     for (const std::size_t letters : {5, 6}) {
@@ -80,7 +79,7 @@ int main(int argc, char** argv) {
         const SolverQuery query = query_of("woordle", letters, "");
         auto helper = LingoHelper::start(query, tables, never);
         Played played;
-        play_all(*helper, effort, played);
+        play_all(*helper, played);
         report("woordle", letters, 6, played, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     for (const std::size_t squares : {5, 6, 7}) {
@@ -97,7 +96,7 @@ int main(int argc, char** argv) {
         for (const auto& [first, answers] : first_squares) {
             const SolverQuery query = query_of("lingo", squares, first);
             auto helper = LingoHelper::start(query, tables, never);
-            play_all(*helper, effort, played);
+            play_all(*helper, played);
         }
         report("lingo", squares, 5, played, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }

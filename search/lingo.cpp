@@ -30,9 +30,6 @@ namespace taalspoor {
 namespace {
 
 constexpr const char* advice_cache_name = "lingo-advies.txt";
-// The first advice of a game, kept once worked out, may look as far as it likes.
-constexpr std::uint64_t effort_first_advice = UINT64_MAX;
-
 QueryError refused(const char* option, std::string what) { return {.option = option, .what = std::move(what)}; }
 
 }  // namespace
@@ -191,13 +188,13 @@ std::size_t LingoHelper::first_advice() {
             if (in_play_[w].spelling == *kept) return w;
     std::vector<std::size_t> all(words_.size());
     for (std::size_t w = 0; w < all.size(); ++w) all[w] = w;
-    const std::size_t advice = lingo_advice(words_, all, effort_first_advice).word;
+    const std::size_t advice = lingo_advice(words_, all).word;
     keep_advice(key, in_play_[advice].spelling, tables_);
     return advice;
 }
 
-std::size_t LingoHelper::advice(const std::vector<std::size_t>& possible, std::uint64_t effort) const {
-    return lingo_advice(words_, possible, effort).word;
+std::size_t LingoHelper::advice(const std::vector<std::size_t>& possible) const {
+    return lingo_advice(words_, possible).word;
 }
 
 std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {

@@ -34,10 +34,8 @@ public:
 
     // The advice before any guess: kept in lingo-advies.txt beside the list once worked out.
     std::size_t first_advice();
-    // The advice for these possible words (not empty). `effort`: how many uitslagen the
-    // look one guess further may work out; the default takes about a tenth of a second.
-    static constexpr std::uint64_t usual_effort = 20'000'000;
-    std::size_t advice(const std::vector<std::size_t>& possible, std::uint64_t effort = usual_effort) const;
+    // The advice for these possible words (not empty).
+    std::size_t advice(const std::vector<std::size_t>& possible) const;
 
     // A word in play: the first spelling of its squares, with the highest count of them.
     struct InPlay {

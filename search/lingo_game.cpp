@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <optional>
+#include <random>
 #include <thread>
 #include <tuple>
 
@@ -116,26 +119,31 @@ class Partition {
 public:
     Partition(std::size_t squares, bool small) : small_(small), count_(all_right(squares) + 1, 0), mass_(count_.size(), 0) {}
 
-    void split(const LingoWords& words, std::size_t guess, const std::vector<std::size_t>& answers) {
+    // The words still to find after the guess, summed over the answers by weight: a class
+    // of k answers leaves k for each, the guess itself (when it is one) none. A sum that
+    // grows past `bound` is left there, as no more answers can make it smaller: nullopt.
+    std::optional<double> left(const LingoWords& words, std::size_t guess, bool guess_is_an_answer,
+                               const std::vector<std::size_t>& answers, double bound) {
         clear();
         const GuessScorer scorer(words.word(guess), small_);
+        // Adding an answer of weight p to a class of k answers and weight m adds
+        // (m + p)(k + 1) - m k = m + p k + p to the sum.
+        double sum = guess_is_an_answer ? -words.prior[guess] : 0;
+        std::size_t since_check = 0;
         for (const std::size_t a : answers) {
             const LingoCode code = scorer.code(words.word(a));
-            if (count_[code]++ == 0) touched_.push_back(code);
-            mass_[code] += words.prior[a];
+            const double p = words.prior[a];
+            if (count_[code] == 0) touched_.push_back(code);
+            sum += mass_[code] + p * count_[code] + p;
+            ++count_[code];
+            mass_[code] += p;
+            if (++since_check == 64) {
+                since_check = 0;
+                if (sum > bound) return std::nullopt;
+            }
         }
-    }
-    // The words still to find after the guess, summed over the answers by weight: a class
-    // of k answers leaves k for each, the guess itself (when it is one) none.
-    double left(bool guess_is_an_answer, double guess_prior, std::size_t squares) const {
-        double sum = 0;
-        for (const LingoCode code : touched_) sum += mass_[code] * count_[code];
-        if (guess_is_an_answer && count_[all_right(squares)] == 1) sum -= guess_prior;
         return sum;
     }
-    const std::vector<LingoCode>& codes() const { return touched_; }
-    std::size_t count(LingoCode code) const { return count_[code]; }
-    double mass(LingoCode code) const { return mass_[code]; }
 
 private:
     void clear() {
@@ -147,23 +155,23 @@ private:
     std::vector<double> mass_;
     std::vector<LingoCode> touched_;
 };
-
-// Runs body(from, to, partition) over [0, n) in a part for each core, each with a partition
-// of its own; in one part where there are no threads (the web page's module).
+// Runs body(from, to, partition, part) over [0, n) in a part for each core (at most 8),
+// each with a partition of its own; in one part where there are no threads (the web
+// page's module).
 template <class Body>
 void in_parts(std::size_t n, std::size_t squares, bool small, Body body) {
     std::size_t parts = 1;
 #if !defined(__EMSCRIPTEN__)
-    parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, std::min<std::size_t>(n, 8));
+    if (n >= 256) parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
 #endif
     std::vector<std::thread> helpers;
     for (std::size_t p = 1; p < parts; ++p)
         helpers.emplace_back([&, p] {
             Partition partition(squares, small);
-            body(n * p / parts, n * (p + 1) / parts, partition);
+            body(n * p / parts, n * (p + 1) / parts, partition, p);
         });
     Partition partition(squares, small);
-    body(0, n / parts, partition);
+    body(0, n / parts, partition, 0);
     for (std::thread& helper : helpers) helper.join();
 }
 
@@ -172,72 +180,68 @@ struct Scored {
     double left;        // expected words still to find, summed by weight
     bool possible;
     double prior;
-    double further = 0;  // after one more guess, where looked at
 };
-
-// The guess that leaves fewest after it, over these answers; with its expected count.
-Scored best_guess(const LingoWords& words, const std::vector<std::size_t>& answers, const std::vector<bool>& is_answer,
-                  Partition& partition) {
-    Scored best{0, 1e300, false, 0};
-    for (std::size_t g = 0; g < words.size(); ++g) {
-        partition.split(words, g, answers);
-        const Scored scored{g, partition.left(is_answer[g], words.prior[g], words.squares), is_answer[g], words.prior[g]};
-        if (std::tie(scored.left, best.possible, best.prior) < std::tie(best.left, scored.possible, scored.prior)) best = scored;
-    }
-    return best;
-}
 
 }  // namespace
 
-LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible, std::uint64_t effort) {
+LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible) {
     double total = 0;
     for (const std::size_t a : possible) total += words.prior[a];
     if (possible.size() == 1) return {possible.front(), 0};
     std::vector<bool> is_answer(words.size(), false);
     for (const std::size_t a : possible) is_answer[a] = true;
-
     const bool small = std::all_of(words.letters.begin(), words.letters.end(), [](std::uint8_t l) { return l < 64; });
-    std::vector<Scored> scored(words.size());
-    in_parts(words.size(), words.squares, small, [&](std::size_t from, std::size_t to, Partition& partition) {
-        for (std::size_t g = from; g < to; ++g) {
-            partition.split(words, g, possible);
-            scored[g] = {g, partition.left(is_answer[g], words.prior[g], words.squares), is_answer[g], words.prior[g]};
-        }
-    });
+
+    // Most guesses are left after a part of the answers once a good one is known: the
+    // answers in a mixed order, so that a part sums like the whole, and first the guesses
+    // whose letters most answers hold, which tend to be good.
+    std::vector<std::size_t> answers = possible;
+    std::mt19937 mix(20261210);
+    std::shuffle(answers.begin(), answers.end(), mix);
+    std::vector<std::uint32_t> holding(256, 0);
+    for (const std::size_t a : possible) {
+        std::array<bool, 256> seen{};
+        for (const std::uint8_t letter : words.word(a))
+            if (!seen[letter]) seen[letter] = true, ++holding[letter];
+    }
+    std::vector<std::pair<std::uint64_t, std::size_t>> promise(words.size());
+    for (std::size_t g = 0; g < words.size(); ++g) {
+        std::array<bool, 256> seen{};
+        std::uint64_t held = 0;
+        for (const std::uint8_t letter : words.word(g))
+            if (!seen[letter]) seen[letter] = true, held += holding[letter];
+        promise[g] = {held, g};
+    }
+    std::sort(promise.begin(), promise.end(), std::greater<>());
+
     const auto better = [](const Scored& a, const Scored& b) {
         return std::tie(a.left, b.possible, b.prior, a.word) < std::tie(b.left, a.possible, a.prior, b.word);
     };
-    std::sort(scored.begin(), scored.end(), better);
-
-    // One guess further: for the best few, what the best next guess leaves in each of
-    // their uitslagen.
-    const std::uint64_t per_guess = std::uint64_t{words.size()} * possible.size();
-    const std::size_t looked_at =
-        std::min<std::size_t>({scored.size(), most_looked_further, per_guess ? effort / per_guess : 0});
-    if (looked_at > 1) {
-        in_parts(looked_at, words.squares, small, [&](std::size_t from, std::size_t to, Partition& partition) {
-            Partition inner(words.squares, small);
-            std::vector<bool> in_class(words.size(), false);
-            for (std::size_t k = from; k < to; ++k) {
-                Scored& guess = scored[k];
-                partition.split(words, guess.word, possible);
-                const std::vector<LingoCode> codes = partition.codes();
-                for (const LingoCode code : codes) {
-                    if (code == all_right(words.squares) && guess.possible) continue;
-                    const std::vector<std::size_t> answers = lingo_left(words, possible, words.word(guess.word), code);
-                    if (answers.size() == 1) continue;  // found with the next guess
-                    for (const std::size_t a : answers) in_class[a] = true;
-                    guess.further += best_guess(words, answers, in_class, inner).left;
-                    for (const std::size_t a : answers) in_class[a] = false;
-                }
-            }
-        });
-        std::stable_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(looked_at),
-                         [&](const Scored& a, const Scored& b) {
-                             return std::tie(a.further, a.left, b.possible, b.prior) < std::tie(b.further, b.left, a.possible, a.prior);
-                         });
+    // The best of the first few, worked out whole, bounds the others.
+    constexpr std::size_t first_few = 16;
+    Partition partition(words.squares, small);
+    Scored best{0, std::numeric_limits<double>::infinity(), false, 0};
+    for (std::size_t k = 0; k < std::min(first_few, promise.size()); ++k) {
+        const std::size_t g = promise[k].second;
+        const auto left = partition.left(words, g, is_answer[g], answers, best.left * (1 + 1e-12));
+        if (!left) continue;
+        const Scored scored{g, *left, is_answer[g], words.prior[g]};
+        if (better(scored, best)) best = scored;
     }
-    return {scored.front().word, scored.front().left / total};
+    // A guess may equal the best and win on its ties: only one that is surely worse is left.
+    const double bound = best.left * (1 + 1e-12);
+    std::vector<Scored> bests(8, best);
+    in_parts(words.size(), words.squares, small, [&](std::size_t from, std::size_t to, Partition& own, std::size_t part) {
+        for (std::size_t k = from; k < to; ++k) {
+            const std::size_t g = promise[k].second;
+            const auto left = own.left(words, g, is_answer[g], answers, bound);
+            if (!left) continue;
+            const Scored scored{g, *left, is_answer[g], words.prior[g]};
+            if (better(scored, bests[part])) bests[part] = scored;
+        }
+    });
+    best = *std::min_element(bests.begin(), bests.end(), better);
+    return {best.word, best.left / total};
 }
 
 }  // namespace taalspoor

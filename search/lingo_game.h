@@ -3,7 +3,8 @@
 // games give it, the words still possible after the guesses so far, and the guess that
 // tells the most.
 //
-//     guess "kater", answer "tekst":   - ? + ? -     (the t and e elsewhere, the second e absent)
+//     guess "kater", answer "tekst":   ? - ? ? -   (k, t and e elsewhere; a and r absent)
+//     guess "speel", answer "lepel":   - ? ? + +   (the first e elsewhere: the answer has two)
 //
 // An uitslag has a sign a square: + the right letter in its place, ? a letter of the
 // word in another place, - a letter that is not in the word, or not more often than the
@@ -15,8 +16,7 @@
 // The advice is the word in play, possible or not, that leaves the fewest words still to
 // find, expected over its uitslagen (none when it is the answer), each answer weighted by
 // how common it is; among equals a word that can still be the answer, then the more
-// common. A look one guess further among the best few breaks the ties of that count
-// where it can be afforded.
+// common.
 
 #include <cstdint>
 #include <span>
@@ -54,10 +54,7 @@ struct LingoAdvice {
 };
 
 // The advice for the possible words (a non-empty set of words in play, by their places).
-// `effort`: how many uitslagen the look one guess further may work out (0: none); it
-// looks at most at the best few.
-inline constexpr std::size_t most_looked_further = 8;
-LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible, std::uint64_t effort);
+LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible);
 
 // The words left of `possible` when `guess` gave `code`.
 std::vector<std::size_t> lingo_left(const LingoWords& words, const std::vector<std::size_t>& possible,
