@@ -15,10 +15,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "puzzlehelp/lingo_page.h"
 #include "puzzlehelp/result_rows_model.h"
 #include "puzzlehelp/search_worker.h"
 #include "puzzlehelp/solver_option_controls.h"
@@ -68,8 +70,15 @@ PuzzleHelpWindow::~PuzzleHelpWindow() {
     disconnect(model_, nullptr, this, nullptr);
 }
 
+// Two pages: the searches of the solver table, and the Lingo helper's grid.
 void PuzzleHelpWindow::build_controls() {
-    auto* layout = new QVBoxLayout(this);
+    auto* pages = new QTabWidget(this);
+    (new QVBoxLayout(this))->addWidget(pages);
+    auto* search_page = new QWidget(pages);
+    auto* layout = new QVBoxLayout(search_page);
+    lingo_page = new LingoPage(folder_, pages);
+    pages->addTab(search_page, QStringLiteral("&Zoeken"));
+    pages->addTab(lingo_page, QStringLiteral("Lin&go"));
     build_search_choice(*layout);
     build_query_field(*layout);
 
@@ -90,10 +99,12 @@ void PuzzleHelpWindow::build_search_choice(QBoxLayout& layout) {
     search_choice_ = new QButtonGroup(this);
     const auto& table = solver_table();
     for (std::size_t k = 0; k < table.size(); ++k) {
+        if (table[k].own_page) continue;
         auto* choice = named(new QRadioButton(QString::fromUtf8(table[k].caption), this), table[k].name,
                              QString::fromUtf8(table[k].tip));
         search_choice_->addButton(choice, static_cast<int>(k));
-        choice_grid->addWidget(choice, static_cast<int>(k) / per_row, 1 + static_cast<int>(k) % per_row);
+        const auto place = static_cast<int>(search_choices.size());
+        choice_grid->addWidget(choice, place / per_row, 1 + place % per_row);
         search_choices.push_back(choice);
     }
     search_choices.front()->setChecked(true);
@@ -195,9 +206,8 @@ const SolverSearch& PuzzleHelpWindow::chosen_search() const {
 }
 
 QRadioButton* PuzzleHelpWindow::choice_of(std::string_view search_name) const {
-    const auto& table = solver_table();
-    for (std::size_t k = 0; k < table.size(); ++k)
-        if (search_name == table[k].name) return search_choices[k];
+    for (QRadioButton* choice : search_choices)
+        if (choice->objectName() == QString::fromUtf8(search_name.data(), static_cast<int>(search_name.size()))) return choice;
     return nullptr;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The "Puzzelhulp" window, beside the main window: the searches of the solver table (the
-// puzzle pattern, words from letters, anagrams, ...) as the user types. The choice of
-// search and the controls of its options are made from the table. A search starts after a short pause in typing, runs on
+// puzzle pattern, words from letters, anagrams, ...) as the user types, and on a page of
+// its own the Lingo helper. The choice of search and the controls of its options are made
+// from the table. A search starts after a short pause in typing, runs on
 // a thread of its own and is stopped by the next keystroke or option change; the window
 // answers every event meanwhile. The results come ranked, with a bar for how common each
 // word is, 200 at a time as the list scrolls; they can be copied, saved as a result file,
@@ -28,6 +29,7 @@ namespace taalspoor {
 class FileDialogs;
 class PlatformFileDialogs;
 class ResultRowsModel;
+class LingoPage;
 class SearchWorker;
 class SolverOptionControls;
 class UserDialogs;
@@ -56,6 +58,7 @@ public:
     QLineEdit* query_field;
     QLabel* error_line;
     SolverOptionControls& options() { return *options_; }
+    LingoPage* lingo_page;
     QTreeView* results;
     QLabel* count_line;
     QPushButton* copy_button;
