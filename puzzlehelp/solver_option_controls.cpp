@@ -35,8 +35,9 @@ QSpinBox* length_bound(QWidget& owner, const char* name) {
 
 SolverOptionControls::SolverOptionControls(QFormLayout& form, QWidget& owner) : QObject(&owner), form_(form) {
     controls_.reserve(solver_options().size());
+    // A list (the Lingo helper's guesses) has a page of its own.
     for (const SolverOption* option : solver_options())
-        if (option->label) add(*option, owner);
+        if (option->label && !std::holds_alternative<std::vector<std::string> SolverQuery::*>(option->sets)) add(*option, owner);
 }
 
 void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {

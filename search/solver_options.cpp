@@ -70,7 +70,8 @@ const SolverOption first_square{"--begin", "LETTER", "de eerste letter (of ij) d
 const SolverOption guess{"--poging", "WOORD=UITSLAG",
                          "een poging en zijn uitslag: + goed op zijn plaats, ? elders in het woord, - niet (meer) in "
                          "het woord; zo vaak als er pogingen zijn",
-                         nullptr, nullptr, &SolverQuery::guesses};
+                         "&Pogingen:", "Elke poging als WOORD=UITSLAG, bijvoorbeeld kater=+--+?, gescheiden door spaties",
+                         &SolverQuery::guesses};
 const SolverOption most_rows{"--max", "N", "toon hoogstens N regels, de beste eerst", nullptr, nullptr,
                              &SolverQuery::most_rows};
 

@@ -44,10 +44,12 @@ WebSearch::WebSearch(std::filesystem::path folder) : folder_(folder), tables_(st
 
 std::string WebSearch::answer(std::uint64_t count, const char* search_name, const std::vector<std::string>& notes,
                               const std::string& error) const {
-    JsonArray note_list;
+    JsonArray note_list, heading;
     for (const std::string& note : notes) note_list.add(note);
+    for (const std::string& line : heading_) heading.add(line);
     return JsonObject()
         .number("count", count)
+        .raw("heading", heading.text())
         .number("rows", rows_.size())
         .add("search", search_name)
         .raw("notes", note_list.text())
@@ -57,6 +59,7 @@ std::string WebSearch::answer(std::uint64_t count, const char* search_name, cons
 
 std::string WebSearch::ask(const Question& question) {
     rows_.clear();
+    heading_.clear();
     search_ = nullptr;
     counted_ = false;
     try {
@@ -92,6 +95,8 @@ std::string WebSearch::ask_solver(const SolverSearch& search, const Question& qu
     std::vector<std::string> notes;
     if (outcome.cut_short) notes.emplace_back(cut_short_note);
     if (const auto kept = kept_rows_note(outcome)) notes.push_back(*kept);
+    if (!outcome.nothing_left.empty()) notes.push_back(outcome.nothing_left);
+    heading_ = std::move(outcome.heading);
     rows_ = std::move(outcome.rows);
     return answer(outcome.in_all, search.name, notes, {});
 }
@@ -148,6 +153,7 @@ std::string WebSearch::rows(std::size_t from, std::size_t count) const {
 
 std::string WebSearch::text() const {
     std::string out;
+    for (const std::string& line : heading_) append_text(out, line + "\n", true);
     const RowColumns plain_lines;
     for (const SolverRow& row : rows_) {
         append_row_line(out, row, search_ ? search_->columns : plain_lines, counted_, true);

@@ -39,6 +39,7 @@ private:
 
     std::filesystem::path folder_;
     SolverTables tables_;
+    std::vector<std::string> heading_;  // the lines before the rows (the Lingo helper's advice)
     std::vector<SolverRow> rows_;
     const SolverSearch* search_ = nullptr;  // none: the rows of a mode
     bool counted_ = false;

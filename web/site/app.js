@@ -20,6 +20,7 @@ const engine = new Engine(storedOwnList());
 const results = new ResultList({
   list: $('results'),
   countLine: $('count-line'),
+  heading: $('heading'),
   notes: $('notes'),
   sentinel: $('more-rows'),
   engine,
@@ -90,7 +91,7 @@ function showChoice(given, fromAddress) {
   controls.show(optionsOf(choice, tables), given, fromAddress);
   help.textContent = choice.search ? choice.search.help : choice.mode.hint.replace(/\s*\n\s*/g, ' ');
   queryField.placeholder = choice.search ? choice.search.placeholder : '';
-  queryField.disabled = !needsText(choice) && !choice.search;
+  queryField.disabled = choice.search ? !choice.search.takesText : !choice.mode.takesQuery;
 }
 
 $('question').addEventListener('submit', (event) => {
@@ -141,7 +142,9 @@ try {
   const address = readAddress();
   const known = choices.some((choice) => choice.value === address.choice);
   choiceField.value = known ? address.choice : defaultChoice;
-  const given = new Map(address.params);
+  // An option given more than once (a list) fills its field with every value.
+  const given = new Map();
+  for (const [name, value] of address.params) given.set(name, given.has(name) ? `${given.get(name)} ${value}` : value);
   queryField.value = given.get('q') ?? '';
   given.delete('q');
   showChoice(given, known);

@@ -79,8 +79,11 @@ function control(option, value) {
   input.spellcheck = false;
   input.autocapitalize = 'off';
   if (option.kind === 'length') input.placeholder = 'N of M-N';
+  if (option.kind === 'list') input.placeholder = `${option.valueName} ...`;
   input.value = value ?? '';
   row.append(label, input);
+  // A list is given once for each of its values, separated by blanks in the field.
+  if (option.kind === 'list') return { row, input, read: () => (input.value.trim() === '' ? null : input.value.trim().split(/\s+/)) };
   return { row, input, read: () => (input.value === '' || input.value === option.initial ? null : input.value) };
 }
 
@@ -129,7 +132,7 @@ export class OptionControls {
     const out = [];
     for (const { option, read } of this.controls) {
       const value = read();
-      if (value !== null) out.push([option.name, value]);
+      for (const one of Array.isArray(value) ? value : value === null ? [] : [value]) out.push([option.name, one]);
     }
     return [...out, ...this.hidden];
   }

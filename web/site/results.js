@@ -47,8 +47,8 @@ function item(row, columns) {
 }
 
 export class ResultList {
-  constructor({ list, countLine, notes, sentinel, engine }) {
-    Object.assign(this, { list, countLine, notes, sentinel, engine });
+  constructor({ list, countLine, heading, notes, sentinel, engine }) {
+    Object.assign(this, { list, countLine, heading, notes, sentinel, engine });
     this.total = 0;
     this.shown = 0;
     this.loading = false;
@@ -74,6 +74,7 @@ export class ResultList {
     const word = (n) => (sets ? (n === 1 ? 'combinatie' : 'combinaties') : n === 1 ? 'woord' : 'woorden');
     this.countLine.textContent = `${answer.count.toLocaleString('nl-NL')} ${word(answer.count)}`;
     this.notes.replaceChildren(...answer.notes.map((note) => Object.assign(document.createElement('li'), { textContent: note })));
+    this.heading.replaceChildren(...answer.heading.map((line) => Object.assign(document.createElement('span'), { textContent: line })));
     this.append(rows);
   }
 
@@ -84,6 +85,7 @@ export class ResultList {
     this.list.replaceChildren();
     delete this.list.dataset.query;
     this.notes.replaceChildren();
+    this.heading.replaceChildren();
     this.countLine.textContent = message;
   }
 
