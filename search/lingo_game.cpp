@@ -59,7 +59,9 @@ namespace {
 // One guess scored against many answers, faster than lingo_code where every letter is a
 // number below 64 (`small`): a letter the guess has once is elsewhere in the answer when it
 // is among the answer's letters not in their place, worked out without a branch; only a
-// letter the guess has twice or more is counted out, place by place.
+// letter the guess has twice or more is counted out, place by place. N is the number of
+// squares, so that the loops unroll (0: as many as the guess has).
+template <std::size_t N>
 class GuessScorer {
 public:
     GuessScorer(std::span<const std::uint8_t> guess, bool small) : guess_(guess), small_(small) {
@@ -70,9 +72,9 @@ public:
         }
     }
 
-    LingoCode code(std::span<const std::uint8_t> answer) const {
-        if (!small_) return lingo_code(guess_, answer);
-        const std::size_t n = guess_.size();
+    LingoCode code(const std::uint8_t* answer) const {
+        const std::size_t n = N ? N : guess_.size();
+        if (!small_) return lingo_code(guess_, {answer, n});
         LingoCode code = 0;
         std::uint64_t elsewhere = 0;  // the answer's letters not in their place
         unsigned right = 0;
@@ -93,7 +95,7 @@ public:
 private:
     // A letter the guess has twice is elsewhere only as often as the answer has it in the
     // places not right: the places after that are absent.
-    LingoCode counted_out(std::span<const std::uint8_t> answer, unsigned right, LingoCode code) const {
+    LingoCode counted_out(const std::uint8_t* answer, unsigned right, LingoCode code) const {
         for (std::size_t k = 0; k < guess_.size(); ++k) {
             if (!((twice_ >> k) & 1) || ((right >> k) & 1) || (code / digit_[k]) % 3 != 1) continue;
             std::size_t in_answer = 0, taken = 0;
@@ -124,14 +126,29 @@ public:
     // grows past `bound` is left there, as no more answers can make it smaller: nullopt.
     std::optional<double> left(const LingoWords& words, std::size_t guess, bool guess_is_an_answer,
                                const std::vector<std::size_t>& answers, double bound) {
+        switch (words.squares) {
+            case 5: return left_of<5>(words, guess, guess_is_an_answer, answers, bound);
+            case 6: return left_of<6>(words, guess, guess_is_an_answer, answers, bound);
+            case 7: return left_of<7>(words, guess, guess_is_an_answer, answers, bound);
+            case 8: return left_of<8>(words, guess, guess_is_an_answer, answers, bound);
+            default: return left_of<0>(words, guess, guess_is_an_answer, answers, bound);
+        }
+    }
+
+private:
+    template <std::size_t N>
+    std::optional<double> left_of(const LingoWords& words, std::size_t guess, bool guess_is_an_answer,
+                                  const std::vector<std::size_t>& answers, double bound) {
         clear();
-        const GuessScorer scorer(words.word(guess), small_);
+        const GuessScorer<N> scorer(words.word(guess), small_);
+        const std::uint8_t* letters = words.letters.data();
+        const std::size_t n = words.squares;
         // Adding an answer of weight p to a class of k answers and weight m adds
         // (m + p)(k + 1) - m k = m + p k + p to the sum.
         double sum = guess_is_an_answer ? -words.prior[guess] : 0;
         std::size_t since_check = 0;
         for (const std::size_t a : answers) {
-            const LingoCode code = scorer.code(words.word(a));
+            const LingoCode code = scorer.code(letters + a * n);
             const double p = words.prior[a];
             if (count_[code] == 0) touched_.push_back(code);
             sum += mass_[code] + p * count_[code] + p;
@@ -145,7 +162,6 @@ public:
         return sum;
     }
 
-private:
     void clear() {
         for (const LingoCode code : touched_) count_[code] = 0, mass_[code] = 0;
         touched_.clear();

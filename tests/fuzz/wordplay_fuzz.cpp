@@ -28,6 +28,8 @@ using namespace taalspoor::fuzzing;
 namespace {
 
 using Squares = std::vector<Square>;
+// The rows: a word and its explanation (a word of the list may hold a tab itself).
+using Rows = std::set<std::pair<std::string, std::string>>;
 
 struct Plain {
     SquareRules rules;
@@ -55,7 +57,7 @@ std::string join(const std::vector<std::string>& words) {
     return out;
 }
 
-void hidden(const Plain& p, const std::string& text, bool backwards, bool across, std::set<std::string>& rows) {
+void hidden(const Plain& p, const std::string& text, bool backwards, bool across, Rows& rows) {
     struct At { Square s; SquarePlace place; int token; };
     std::vector<At> at;
     int token = 0;
@@ -82,13 +84,13 @@ void hidden(const Plain& p, const std::string& text, bool backwards, bool across
                        text.substr(at[i].place.begin, at[j - 1].place.end - at[i].place.begin) + "]" + text.substr(at[j - 1].place.end);
             };
             if (p.has(run))
-                for (const std::string& w : p.spellings.at(run)) rows.insert(w + "\t" + mark(false));
+                for (const std::string& w : p.spellings.at(run)) rows.insert({w, mark(false)});
             if (backwards && back != run && p.has(back))
-                for (const std::string& w : p.spellings.at(back)) rows.insert(w + "\t" + mark(true));
+                for (const std::string& w : p.spellings.at(back)) rows.insert({w, mark(true)});
         }
 }
 
-void in_parts(const Plain& p, const std::string& word, std::size_t most, std::set<std::string>& rows) {
+void in_parts(const Plain& p, const std::string& word, std::size_t most, Rows& rows) {
     const Squares s = p.of(word);
     const std::size_t n = s.size();
     if (n < 4 || n > 14) return;
@@ -109,11 +111,11 @@ void in_parts(const Plain& p, const std::string& word, std::size_t most, std::se
             dotted += word.substr(copied, places[at[k]].begin - copied) + "\xB7";
             copied = places[at[k]].begin;
         }
-        rows.insert(word + "\t" + dotted + word.substr(copied));
+        rows.insert({word, dotted + word.substr(copied)});
     }
 }
 
-void insertions(const Plain& p, const std::string& word, std::set<std::string>& rows) {
+void insertions(const Plain& p, const std::string& word, Rows& rows) {
     const Squares s = p.of(word);
     std::vector<SquarePlace> places;
     square_places(word, p.rules, places);
@@ -124,19 +126,19 @@ void insertions(const Plain& p, const std::string& word, std::set<std::string>& 
             outer.insert(outer.end(), rest.begin(), rest.end());
             if (!p.has(part(s, i, j)) || !p.has(outer)) continue;
             const SquarePlace a = places[i], b = places[j - 1];
-            rows.insert(word + "\t" + word.substr(0, a.begin) + "(" + word.substr(a.begin, b.end - a.begin) + ")" +
-                        word.substr(b.end) + " = " + p.shown(outer) + " + " + p.shown(part(s, i, j)));
+            rows.insert({word, word.substr(0, a.begin) + "(" + word.substr(a.begin, b.end - a.begin) + ")" + word.substr(b.end) +
+                                   " = " + p.shown(outer) + " + " + p.shown(part(s, i, j))});
         }
 }
 
-void omissions(const Plain& p, const std::string& word, const std::string& where, std::set<std::string>& rows) {
+void omissions(const Plain& p, const std::string& word, const std::string& where, Rows& rows) {
     const Squares s = p.of(word);
     for (std::size_t k = 0; s.size() >= 2 && k < s.size(); ++k) {
         const std::string kind = k == 0 ? "kop" : k + 1 == s.size() ? "staart" : "hart";
         Squares rest = s;
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(k));
         if ((where.empty() || where == kind) && p.has(rest))
-            rows.insert(word + "\t" + kind + (kind == "hart" ? " eruit: " : " eraf: ") + p.shown(rest));
+            rows.insert({word, kind + (kind == "hart" ? " eruit: " : " eraf: ") + p.shown(rest)});
     }
 }
 
@@ -182,17 +184,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     SolverTables tables(scratch_folder());
     const auto outcome = run_solver_query(search, query, tables, [] { return false; });
-    std::vector<std::string> found;
-    for (const SolverRow& row : outcome->rows) found.push_back(row.text + "\t" + row.explanation);
-    std::sort(found.begin(), found.end());
+    std::vector<std::pair<std::string, std::string>> found_rows;
+    for (const SolverRow& row : outcome->rows) found_rows.emplace_back(row.text, row.explanation);
 
-    std::set<std::string> rows;
+    Rows rows;
     const std::string name = search.name;
     if (name == "verborgen") hidden(p, text, query.backwards, query.across_blanks, rows);
     for (const std::string& word : p.words) {
         const Squares s = p.of(word);
         if (name == "omkeringen" && p.has(Squares(s.rbegin(), s.rend())))
-            rows.insert(word + "\t" + join(p.spellings.at(Squares(s.rbegin(), s.rend()))));
+            rows.insert({word, join(p.spellings.at(Squares(s.rbegin(), s.rend())))});
         if (name == "delen") in_parts(p, word, query.most_words, rows);
         if (name == "invoegingen") insertions(p, word, rows);
         if (name == "weglatingen") omissions(p, word, query.where, rows);
@@ -202,18 +203,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Squares mine, given;
             word_squares(word, folded, mine);
             word_squares(text, folded, given);
-            if (sound_key(word) == sound_key(text) && mine != given) rows.insert(word + "\t" + sound_key(text));
+            if (sound_key(word) == sound_key(text) && mine != given) rows.insert({word, sound_key(text)});
         }
     }
     // A word twice in the list is listed twice.
-    std::vector<std::string> expected;
-    for (const std::string& row : rows) {
-        const std::string word = row.substr(0, row.find('\t'));
-        const auto times = std::count(p.words.begin(), p.words.end(), word);
-        for (long k = 0; k < times; ++k) expected.push_back(row);
-    }
-    std::sort(expected.begin(), expected.end());
-    if (name == "delen") std::erase_if(found, [&](const std::string& r) { return p.of(r.substr(0, r.find('\t'))).size() > 14; });
+    std::vector<std::pair<std::string, std::string>> expected_rows;
+    for (const auto& row : rows)
+        for (long k = std::count(p.words.begin(), p.words.end(), row.first); k > 0; --k) expected_rows.push_back(row);
+    if (name == "delen") std::erase_if(found_rows, [&](const auto& r) { return p.of(r.first).size() > 14; });
+    std::sort(found_rows.begin(), found_rows.end());
+    std::sort(expected_rows.begin(), expected_rows.end());
+    const auto lines = [](const std::vector<std::pair<std::string, std::string>>& pairs) {
+        std::vector<std::string> out;
+        for (const auto& [word, explanation] : pairs) out.push_back(word + " | " + explanation);
+        return out;
+    };
+    const std::vector<std::string> found = lines(found_rows), expected = lines(expected_rows);
     require_same(found, expected, "the search gives the rows of a plain reading, each once");
     return 0;
 }
