@@ -74,7 +74,8 @@ std::optional<const SolverSearch*> chosen_search(const std::vector<std::string>&
     });
     if (named.size() <= 1) return named.empty() ? nullptr : named.front();
     error = "kies een van";
-    for (const SolverSearch& s : solver_table()) error += std::string(&s == &solver_table().front() ? " " : ", ") + s.option;
+    for (std::size_t k = 0; k < named.size(); ++k)
+        error += std::string(k == 0 ? " " : k + 1 == named.size() ? " en " : ", ") + named[k]->option;
     return std::nullopt;
 }
 
