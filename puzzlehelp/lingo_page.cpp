@@ -201,7 +201,6 @@ SolverQuery LingoPage::query() const {
     if (game->currentIndex() == 0) q.first_square = to_latin1(first_letter->text().trimmed().toLower());
     q.threshold = static_cast<std::size_t>(threshold->value());
     for (int row = 0; row < rows() && filled(row); ++row) q.guesses.push_back(guess_of(row));
-    q.counted = true;
     return q;
 }
 
