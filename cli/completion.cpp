@@ -54,7 +54,8 @@ std::vector<std::string> completions(const std::vector<std::string>& words) {
         const std::string& previous = before.back();
         const TakenOption* taken = search ? search->taken(previous) : nullptr;
         const CommandOption* command = command_option(previous);
-        const bool search_text = search && previous == search->option && !(search->text == QueryText::optional && option_typed);
+        const bool search_text = search && previous == search->option && search->text != QueryText::none &&
+                                 !(search->text == QueryText::optional && option_typed);
         if (search_text || (taken && taken->shown_value_name()) || (!taken && command && command->value_name)) {
             if (!search && previous == "--modus") return starting_with_current(numbers(1, 11));
             if (taken && std::holds_alternative<std::size_t SolverQuery::*>(taken->option->sets))

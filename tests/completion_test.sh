@@ -56,6 +56,9 @@ completes "taalspoor-zoek --anagrammen kater --woorden " "1 2 3 4 5 6"
 completes "taalspoor-zoek --met " ""
 completes "taalspoor-zoek --anagrammen kat --ge" "--gewone-woorden"
 completes "taalspoor-zoek --uit kat --lengte " ""
+completes "taalspoor-zoek --lingo --sp" "--spel"
+completes "taalspoor-zoek --lingo --spel " "lingo woordle"
+completes "taalspoor-zoek --weglatingen --waar s" "staart"
 
 # Every search completes exactly the options its usage line in --help names, and the
 # modes theirs and the options that choose a search: both are made from the tables.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +74,7 @@ private slots:
     void copy_save_and_double_click();
     void the_rows_keep_the_search_that_made_them();
     void any_failure_of_a_search_is_a_line_and_the_window_goes_on();
+    void a_wordplay_search_shows_its_explanation_and_its_own_options();
 };
 
 void PuzzleHelpTest::f2_opens_it_and_escape_closes_it() {
@@ -265,6 +267,21 @@ void PuzzleHelpTest::any_failure_of_a_search_is_a_line_and_the_window_goes_on() 
     PuzzleHelpWindow& help = open_help(program);
     QVERIFY(answered(help, QStringLiteral("k.t")));
     QVERIFY(texts(help).contains(QStringLiteral("kat")));
+}
+
+void PuzzleHelpTest::a_wordplay_search_shows_its_explanation_and_its_own_options() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    QVERIFY(help.choice_of("lingo") == nullptr);  // the Lingo helper has a page of its own
+    help.choice_of("weglatingen")->setChecked(true);
+    QVERIFY(help.options().choice("--waar")->isVisibleTo(&help));
+    QVERIFY(help.options().field("--zonder")->isVisibleTo(&help));  // the filter's options stay
+    help.options().choice("--waar")->setCurrentText(QStringLiteral("kop"));
+    QVERIFY(answered(help, QStringLiteral("schat")));
+    QVERIFY(!help.results->isColumnHidden(ResultRowsModel::explanation_column));
+    const auto& rows = help.rows().all_rows();
+    QCOMPARE(rows.size(), std::size_t{1});
+    QCOMPARE(rows.front().explanation, std::string("kop eraf: chat"));
 }
 
 QTEST_MAIN(PuzzleHelpTest)
