@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace taalspoor {
 
@@ -14,18 +14,26 @@ class WordCounts {
 public:
     WordCounts() = default;
     // Throws FileError naming the file when it cannot be read; a line that is not
-    // "word<TAB>number" is passed over.
+    // "word<TAB>number" is passed over; of a word given twice the last line holds.
     static WordCounts read(const std::filesystem::path& path);
     static WordCounts parse(std::string bytes);
 
-    std::uint32_t count(std::string_view word) const {
-        const auto it = counts_.find(word);
-        return it == counts_.end() ? 0 : it->second;
-    }
+    std::uint32_t count(std::string_view word) const;
 
 private:
-    std::string bytes_;  // the keys point into it
-    std::unordered_map<std::string_view, std::uint32_t> counts_;
+    // One open table of slots, read once at start-up and asked for every word a ranked
+    // search finds: a slot names its word by its place in the bytes, so the table is a
+    // few allocations instead of one a word.
+    struct Slot {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;  // 0: an empty slot
+        std::uint32_t count = 0;
+    };
+    std::size_t slot_of(std::string_view word) const;  // its slot, or the empty one where it would go
+    std::string_view word_in(const Slot& slot) const { return {bytes_.data() + slot.offset, slot.length}; }
+
+    std::string bytes_;
+    std::vector<Slot> slots_;  // a power of two, at most half full
 };
 
 }  // namespace taalspoor

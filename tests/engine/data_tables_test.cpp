@@ -12,6 +12,7 @@
 #include <unordered_map>
 
 #include "test_support.h"
+#include "wordlist/word_counts.h"
 
 namespace taalspoor::testing {
 namespace {
@@ -97,6 +98,22 @@ TEST(DataTables, CountsAreListWordsInListOrderAndAgreeAcrossCase) {
     EXPECT_EQ(counts["Oost"], 96);          // Oost 51 and oost 45
     EXPECT_EQ(counts["oost"], 96);
     EXPECT_EQ(counts.count("kroostrijkere"), 0u);  // a list word the lexicon lacks
+}
+
+// The table the searches ask, beside the file read line by line.
+TEST(DataTables, CountsTableAnswersAsTheFileSays) {
+    const WordCounts table = WordCounts::parse(data_file("tellingen.txt"));
+    for (const std::string& line : lines_of(data_file("tellingen.txt"))) {
+        const std::size_t tab = line.find('\t');
+        ASSERT_EQ(table.count(line.substr(0, tab)), std::stoul(line.substr(tab + 1))) << line;
+    }
+    for (const char* absent : {"kroostrijkere", "", "dee", "de\t", "de 4"}) EXPECT_EQ(table.count(absent), 0u) << absent;
+
+    const WordCounts odd = WordCounts::parse("kat\t3\n\t9\nhond\tveel\nmuis 4\nkat\t5\nvis\t7");
+    EXPECT_EQ(odd.count("kat"), 5u) << "of a word given twice the last line holds";
+    EXPECT_EQ(odd.count("vis"), 7u) << "the last line needs no line end";
+    EXPECT_EQ(odd.count("hond") + odd.count("muis") + odd.count("muis 4") + odd.count(""), 0u);
+    EXPECT_EQ(WordCounts().count("kat"), 0u);
 }
 
 TEST(DataTables, IjExceptionsMarkAnIAndAJInListWordsInListOrder) {
