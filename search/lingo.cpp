@@ -36,7 +36,7 @@ QueryError refused(const char* option, std::string what) { return {.option = opt
 
 class LingoRules {
 public:
-    LingoRules(const SolverQuery& query, SolverTables& tables) : query_(query) {
+    LingoRules(const SolverQuery& query, SolverTables& tables) {
         woordle_ = query.game == "woordle";
         if (query.length.least != query.length.most || query.length.least == 0)
             throw refused("--lengte", "verwacht een getal N bij --lingo");
@@ -55,6 +55,11 @@ public:
 
     const SquareRules& rules() const { return rules_; }
     std::size_t squares() const { return squares_; }
+    // A plain word has a square for each letter, or (Lingo) one for an ij: the words that
+    // cannot have the game's number of squares are passed over before they are split.
+    bool could_fit(std::string_view word) const {
+        return word.size() >= squares_ && word.size() <= (woordle_ ? 1 : 2) * squares_;
+    }
     bool fits(const std::vector<Square>& squares) const {
         return squares.size() == squares_ && (begin_.empty() || squares.front() == begin_.front());
     }
@@ -78,7 +83,6 @@ public:
     }
 
 private:
-    const SolverQuery& query_;
     bool woordle_ = false;
     std::size_t squares_ = 5;
     std::shared_ptr<const IjExceptions> exceptions_;
@@ -98,6 +102,7 @@ std::optional<std::vector<InPlay>> words_in_play(const LingoRules& game, const S
     NoEvents events;
     auto found = collect_words(tables.folder(), {nullptr, nullptr, true}, should_stop, events,
                                [&](std::string_view word, FoundWord& out) {
+                                   if (!game.could_fit(word)) return false;
                                    word_squares(word, game.rules(), squares);
                                    if (!game.fits(squares)) return false;
                                    out.word = word;

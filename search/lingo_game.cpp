@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <bit>
 #include <limits>
 #include <optional>
 #include <random>
@@ -57,75 +59,85 @@ std::vector<std::size_t> lingo_left(const LingoWords& words, const std::vector<s
 namespace {
 
 // One guess scored against many answers, faster than lingo_code where every letter is a
-// number below 64 (`small`): a letter the guess has once is elsewhere in the answer when it
-// is among the answer's letters not in their place, worked out without a branch; only a
-// letter the guess has twice or more is counted out, place by place. N is the number of
-// squares, so that the loops unroll (0: as many as the guess has).
+// number below 64 (`small`): the places right and elsewhere are bit masks worked out
+// without a branch (a letter is elsewhere when it is among the answer's letters not in
+// their place); only a letter the guess has twice or more and marks elsewhere is counted
+// out, place by place. N is the number of squares, so that the loops unroll (0: as many as
+// the guess has).
 template <std::size_t N>
 class GuessScorer {
 public:
     GuessScorer(std::span<const std::uint8_t> guess, bool small) : guess_(guess), small_(small) {
-        for (std::size_t k = 0, power = 1; k < guess.size(); ++k, power *= 3) {
-            digit_[k] = static_cast<LingoCode>(power);
+        for (std::size_t k = 0; k < guess.size() && small; ++k) letter_bit_[k] = std::uint64_t{1} << guess[k];
+        for (std::size_t k = 0; k < guess.size(); ++k)
             for (std::size_t j = 0; j < guess.size(); ++j)
-                if (j != k && guess[j] == guess[k]) twice_ |= 1u << k;
-        }
+                if (j < k && guess[j] == guess[k]) {
+                    again_ |= 1u << k;
+                    earlier_same_[k] |= 1u << j;
+                }
     }
 
     LingoCode code(const std::uint8_t* answer) const {
         const std::size_t n = N ? N : guess_.size();
         if (!small_) return lingo_code(guess_, {answer, n});
-        LingoCode code = 0;
         std::uint64_t elsewhere = 0;  // the answer's letters not in their place
         unsigned right = 0;
         for (std::size_t k = 0; k < n; ++k) {
             const unsigned same = guess_[k] == answer[k];
-            code += same * 2 * digit_[k];
             right |= same << k;
             elsewhere |= static_cast<std::uint64_t>(1 - same) << answer[k];
         }
-        for (std::size_t k = 0; k < n; ++k) {
-            const auto yellow = static_cast<unsigned>(~(right >> k) & (elsewhere >> guess_[k]) & 1);
-            code += yellow * digit_[k];
-        }
-        if (twice_ & ~right) code = counted_out(answer, right, code);
-        return code;
+        unsigned yellow = 0;
+        for (std::size_t k = 0; k < n; ++k)
+            yellow |= static_cast<unsigned>((elsewhere & letter_bit_[k]) != 0) << k;
+        yellow &= ~right;
+        if (again_ & yellow) yellow = counted_out(answer, right, yellow);
+        return 2 * code_of_places[right] + code_of_places[yellow];
     }
 
 private:
     // A letter the guess has twice is elsewhere only as often as the answer has it in the
-    // places not right: the places after that are absent.
-    LingoCode counted_out(const std::uint8_t* answer, unsigned right, LingoCode code) const {
+    // places not right: the places after that are absent. (Its first place not right is
+    // elsewhere whenever the answer has the letter elsewhere.)
+    unsigned counted_out(const std::uint8_t* answer, unsigned right, unsigned yellow) const {
         for (std::size_t k = 0; k < guess_.size(); ++k) {
-            if (!((twice_ >> k) & 1) || ((right >> k) & 1) || (code / digit_[k]) % 3 != 1) continue;
-            std::size_t in_answer = 0, taken = 0;
-            for (std::size_t j = 0; j < guess_.size(); ++j) {
-                if ((right >> j) & 1) continue;
-                in_answer += answer[j] == guess_[k];
-                taken += j < k && guess_[j] == guess_[k];
-            }
-            if (in_answer <= taken) code -= digit_[k];
+            if (!((again_ & yellow) >> k & 1)) continue;
+            unsigned in_answer = 0;
+            for (std::size_t j = 0; j < guess_.size(); ++j) in_answer += !(right >> j & 1) && answer[j] == guess_[k];
+            const auto taken = static_cast<unsigned>(std::popcount(earlier_same_[k] & ~right));
+            if (in_answer <= taken) yellow &= ~(1u << k);
         }
-        return code;
+        return yellow;
     }
+
+    // The uitslag of a set of places, each marked elsewhere (1); twice that, each right.
+    static constexpr std::array<LingoCode, 1u << longest_lingo_word> code_of_places = [] {
+        std::array<LingoCode, 1u << longest_lingo_word> codes{};
+        for (unsigned places = 0; places < codes.size(); ++places)
+            for (LingoCode k = 0, power = 1; k < longest_lingo_word; ++k, power *= 3)
+                if (places >> k & 1) codes[places] += power;
+        return codes;
+    }();
 
     std::span<const std::uint8_t> guess_;
     bool small_;
-    std::array<LingoCode, longest_lingo_word> digit_{};
-    unsigned twice_ = 0;  // the places whose letter the guess has more than once
+    unsigned again_ = 0;  // the places whose letter the guess has in an earlier place too
+    std::array<unsigned, longest_lingo_word> earlier_same_{};  // for each place, the places before it with its letter
+    std::array<std::uint64_t, longest_lingo_word> letter_bit_{};  // each place's letter as a bit, when small
 };
 
 // The uitslagen of one guess over a set of answers: how many answers and how much
 // weight each gives. Kept between guesses, emptied where it was filled.
 class Partition {
 public:
-    Partition(std::size_t squares, bool small) : small_(small), count_(all_right(squares) + 1, 0), mass_(count_.size(), 0) {}
+    Partition(std::size_t squares, bool small)
+        : small_(small), count_(all_right(squares) + 1, 0), mass_(count_.size(), 0), touched_(count_.size()) {}
 
     // The words still to find after the guess, summed over the answers by weight: a class
     // of k answers leaves k for each, the guess itself (when it is one) none. A sum that
     // grows past `bound` is left there, as no more answers can make it smaller: nullopt.
     std::optional<double> left(const LingoWords& words, std::size_t guess, bool guess_is_an_answer,
-                               const std::vector<std::size_t>& answers, double bound) {
+                               const LingoWords& answers, double bound) {
         switch (words.squares) {
             case 5: return left_of<5>(words, guess, guess_is_an_answer, answers, bound);
             case 6: return left_of<6>(words, guess, guess_is_an_answer, answers, bound);
@@ -138,19 +150,20 @@ public:
 private:
     template <std::size_t N>
     std::optional<double> left_of(const LingoWords& words, std::size_t guess, bool guess_is_an_answer,
-                                  const std::vector<std::size_t>& answers, double bound) {
+                                  const LingoWords& answers, double bound) {
         clear();
         const GuessScorer<N> scorer(words.word(guess), small_);
-        const std::uint8_t* letters = words.letters.data();
+        const std::uint8_t* letters = answers.letters.data();
         const std::size_t n = words.squares;
         // Adding an answer of weight p to a class of k answers and weight m adds
         // (m + p)(k + 1) - m k = m + p k + p to the sum.
         double sum = guess_is_an_answer ? -words.prior[guess] : 0;
         std::size_t since_check = 0;
-        for (const std::size_t a : answers) {
+        for (std::size_t a = 0; a < answers.size(); ++a) {
             const LingoCode code = scorer.code(letters + a * n);
-            const double p = words.prior[a];
-            if (count_[code] == 0) touched_.push_back(code);
+            const double p = answers.prior[a];
+            touched_[touched_count_] = code;  // kept only when the class was empty
+            touched_count_ += count_[code] == 0;
             sum += mass_[code] + p * count_[code] + p;
             ++count_[code];
             mass_[code] += p;
@@ -163,13 +176,14 @@ private:
     }
 
     void clear() {
-        for (const LingoCode code : touched_) count_[code] = 0, mass_[code] = 0;
-        touched_.clear();
+        for (std::size_t k = 0; k < touched_count_; ++k) count_[touched_[k]] = 0, mass_[touched_[k]] = 0;
+        touched_count_ = 0;
     }
     bool small_;
     std::vector<std::uint32_t> count_;
     std::vector<double> mass_;
-    std::vector<LingoCode> touched_;
+    std::vector<LingoCode> touched_;  // the classes filled, the first touched_count_ of them
+    std::size_t touched_count_ = 0;
 };
 // Runs body(from, to, partition, part) over [0, n) in a part for each core (at most 8),
 // each with a partition of its own; in one part where there are no threads (the web
@@ -211,9 +225,15 @@ LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>
     // Most guesses are left after a part of the answers once a good one is known: the
     // answers in a mixed order, so that a part sums like the whole, and first the guesses
     // whose letters most answers hold, which tend to be good.
-    std::vector<std::size_t> answers = possible;
+    std::vector<std::size_t> mixed = possible;
     std::mt19937 mix(20261210);
-    std::shuffle(answers.begin(), answers.end(), mix);
+    std::shuffle(mixed.begin(), mixed.end(), mix);
+    LingoWords answers{.squares = words.squares};  // one after the other, as they are read
+    for (const std::size_t a : mixed) {
+        const auto word = words.word(a);
+        answers.letters.insert(answers.letters.end(), word.begin(), word.end());
+        answers.prior.push_back(words.prior[a]);
+    }
     std::vector<std::uint32_t> holding(256, 0);
     for (const std::size_t a : possible) {
         std::array<bool, 256> seen{};
@@ -245,15 +265,19 @@ LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>
         if (better(scored, best)) best = scored;
     }
     // A guess may equal the best and win on its ties: only one that is surely worse is left.
-    const double bound = best.left * (1 + 1e-12);
+    // The bound shrinks as any part finds a better guess.
+    std::atomic<double> bound = best.left * (1 + 1e-12);
     std::vector<Scored> bests(8, best);
     in_parts(words.size(), words.squares, small, [&](std::size_t from, std::size_t to, Partition& own, std::size_t part) {
         for (std::size_t k = from; k < to; ++k) {
             const std::size_t g = promise[k].second;
-            const auto left = own.left(words, g, is_answer[g], answers, bound);
+            const auto left = own.left(words, g, is_answer[g], answers, bound.load(std::memory_order_relaxed));
             if (!left) continue;
             const Scored scored{g, *left, is_answer[g], words.prior[g]};
-            if (better(scored, bests[part])) bests[part] = scored;
+            if (!better(scored, bests[part])) continue;
+            bests[part] = scored;
+            const double tighter = scored.left * (1 + 1e-12);
+            for (double now = bound.load(); tighter < now && !bound.compare_exchange_weak(now, tighter);) {}
         }
     });
     best = *std::min_element(bests.begin(), bests.end(), better);
