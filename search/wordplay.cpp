@@ -1,6 +1,5 @@
 #include "search/wordplay.h"
 
-
 namespace taalspoor {
 
 Wordplay::Wordplay(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop, SquareRules rules,

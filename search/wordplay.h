@@ -5,9 +5,9 @@
 // pattern, --lengte, --met, --zonder); and the rows, a word and an explanation each, the
 // same explanation of a word never twice, ranked and cut as every search's rows are.
 //
-//     Wordplay play(query, tables, should_stop, {query.text, query.filter});
-//     for each word w of play.lexicon() that play.listed(w): play.add(w, "t(af)el = tel + af");
-//     return play.outcome();
+//     auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
+//     for each word w of play->lexicon() that play->listed(w): play->add(w, "t(af)el = tel + af");
+//     return play->outcome();
 
 #include <optional>
 #include <string>
