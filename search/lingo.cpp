@@ -16,14 +16,11 @@
 #include <sstream>
 
 #include "base/file_error.h"
-#include "base/file_names.h"
-#include "base/letters.h"
+#include "base/whole_file.h"
 #include "search/lingo.h"
 #include "search/solver_table.h"
 #include "search/word_collection.h"
 #include "wordlist/file_writing.h"
-#include "wordlist/own_list_lines.h"
-#include "base/whole_file.h"
 
 namespace taalspoor {
 
@@ -128,30 +125,35 @@ std::string cache_key(const SolverQuery& query, SolverTables& tables) {
            std::to_string(query.threshold) + "\t" + tables.lists_stamp();
 }
 
-std::optional<std::string> cached_advice(const std::string& key, SolverTables& tables) {
+// The lines kept so far; none when there is no file yet, or it cannot be read (the first
+// advice is then worked out again).
+std::vector<std::string> kept_lines(SolverTables& tables) {
     std::string kept;
     try {
         kept = read_whole_file(tables.folder() / advice_cache_name, advice_cache_name, FileAction::open);
     } catch (const FileError&) {
-        return std::nullopt;  // none kept yet, or unreadable: worked out again
+        return {};
     }
-    std::istringstream lines(kept);
-    for (std::string line; std::getline(lines, line);)
-        if (line.size() > key.size() && line.compare(0, key.size(), key) == 0 && line[key.size()] == '\t')
-            return line.substr(key.size() + 1);
+    std::vector<std::string> lines;
+    std::istringstream in(kept);
+    for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
+    return lines;
+}
+
+bool kept_for(const std::string& line, const std::string& key) {
+    return line.size() > key.size() && line.compare(0, key.size(), key) == 0 && line[key.size()] == '\t';
+}
+
+std::optional<std::string> cached_advice(const std::string& key, SolverTables& tables) {
+    for (const std::string& line : kept_lines(tables))
+        if (kept_for(line, key)) return line.substr(key.size() + 1);
     return std::nullopt;
 }
 
 void keep_advice(const std::string& key, const std::string& advice, SolverTables& tables) {
-    std::string kept;
-    try {
-        kept = read_whole_file(tables.folder() / advice_cache_name, advice_cache_name, FileAction::open);
-    } catch (const FileError&) {
-    }
     std::string lines;
-    std::istringstream old(kept);
-    for (std::string line; std::getline(old, line);)
-        if (line.rfind(key + "\t", 0) != 0) lines += line + "\n";
+    for (const std::string& line : kept_lines(tables))
+        if (!kept_for(line, key)) lines += line + "\n";
     try {
         replace_file_whole(tables.folder() / advice_cache_name, lines + key + "\t" + advice + "\n", advice_cache_name);
     } catch (const FileError&) {
@@ -209,18 +211,16 @@ std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables&
     std::vector<std::size_t> possible(words.size());
     for (std::size_t w = 0; w < possible.size(); ++w) possible[w] = w;
     SolverOutcome outcome;
-    if (possible.empty()) {
+    const auto nothing_left = [&](std::string why) {
         outcome.heading = {"advies: -", "mogelijk: 0"};
-        outcome.nothing_left = "geen woord in de lijsten past bij dit spel";
+        outcome.nothing_left = std::move(why);
         return outcome;
-    }
+    };
+    if (possible.empty()) return nothing_left("geen woord in de lijsten past bij dit spel");
     const auto& guesses = helper->guesses();
     for (std::size_t k = 0; k < guesses.size(); ++k) {
         possible = lingo_left(words, possible, helper->letters_of(guesses[k].first), code_of_signs(guesses[k].second));
-        if (!possible.empty()) continue;
-        outcome.heading = {"advies: -", "mogelijk: 0"};
-        outcome.nothing_left = "geen woord past meer na de poging " + query.guesses[k];
-        return outcome;
+        if (possible.empty()) return nothing_left("geen woord past meer na de poging " + query.guesses[k]);
     }
     const std::size_t advice = guesses.empty() ? helper->first_advice() : helper->advice(possible);
     outcome.heading = {"advies: " + helper->spelling(advice), "mogelijk: " + std::to_string(possible.size())};
