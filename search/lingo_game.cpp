@@ -185,14 +185,17 @@ private:
     std::vector<LingoCode> touched_;  // the classes filled, the first touched_count_ of them
     std::size_t touched_count_ = 0;
 };
-// Runs body(from, to, partition, part) over [0, n) in a part for each core (at most 8),
-// each with a partition of its own; in one part where there are no threads (the web
-// page's module).
+
+constexpr std::size_t most_parts = 8;
+
+// Runs body(from, to, partition, part) over [0, n) in a part for each core (at most
+// most_parts), each with a partition of its own; in one part where there are no threads
+// (the web page's module).
 template <class Body>
 void in_parts(std::size_t n, std::size_t squares, bool small, Body body) {
     std::size_t parts = 1;
 #if !defined(__EMSCRIPTEN__)
-    if (n >= 256) parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    if (n >= 256) parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, most_parts);
 #endif
     std::vector<std::thread> helpers;
     for (std::size_t p = 1; p < parts; ++p)
@@ -267,7 +270,7 @@ LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>
     // A guess may equal the best and win on its ties: only one that is surely worse is left.
     // The bound shrinks as any part finds a better guess.
     std::atomic<double> bound = best.left * (1 + 1e-12);
-    std::vector<Scored> bests(8, best);
+    std::vector<Scored> bests(most_parts, best);  // the best of each part
     in_parts(words.size(), words.squares, small, [&](std::size_t from, std::size_t to, Partition& own, std::size_t part) {
         for (std::size_t k = from; k < to; ++k) {
             const std::size_t g = promise[k].second;
