@@ -14,6 +14,7 @@
 
 #include "puzzlehelp/lingo_square.h"
 #include "puzzlehelp/search_worker.h"
+#include "puzzlehelp/solver_option_controls.h"
 #include "window_support/latin1_text.h"
 
 namespace taalspoor {
@@ -63,10 +64,7 @@ void LingoPage::build_controls() {
     const TakenOption& counted = *lingo_.taken("--drempel");
     threshold = new QSpinBox(this);
     threshold->setObjectName(QStringLiteral("threshold"));
-    threshold->setRange(0, 1'000'000);
-    threshold->setSpecialValueText(QString::fromUtf8(counted.option->none_text));
-    threshold->setSuffix(QString::fromUtf8(counted.option->unit));
-    threshold->setToolTip(QString::fromUtf8(counted.shown_tip()));
+    fit_number_box(*threshold, counted);
     settings->addRow(QStringLiteral("&Spel:"), game);
     settings->addRow(QStringLiteral("&Lengte:"), length);
     settings->addRow(QStringLiteral("&Eerste letter:"), first_letter);

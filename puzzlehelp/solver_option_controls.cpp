@@ -33,6 +33,13 @@ QSpinBox* length_bound(QWidget& owner, const char* name) {
 
 }  // namespace
 
+void fit_number_box(QSpinBox& box, const TakenOption& taken) {
+    box.setRange(spin_value(taken.range.least, most_counted), spin_value(taken.range.most, most_counted));
+    if (taken.option->none_text) box.setSpecialValueText(QString::fromUtf8(taken.option->none_text));
+    if (taken.option->unit) box.setSuffix(QString::fromUtf8(taken.option->unit));
+    box.setToolTip(QString::fromUtf8(taken.shown_tip()));
+}
+
 SolverOptionControls::SolverOptionControls(QFormLayout& form, QWidget& owner) : QObject(&owner), form_(form) {
     controls_.reserve(solver_options().size());
     // A list (the Lingo helper's guesses) has a page of its own.
@@ -59,8 +66,6 @@ void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
         if (std::holds_alternative<std::size_t SolverQuery::*>(option.sets)) {
             control.number = new QSpinBox(&owner);
             control.number->setObjectName(name);
-            if (option.none_text) control.number->setSpecialValueText(QString::fromUtf8(option.none_text));
-            if (option.unit) control.number->setSuffix(QString::fromUtf8(option.unit));
             control.row = control.number;
             connect(control.number, &QSpinBox::valueChanged, this, user_changed);
         } else if (std::holds_alternative<SquareCount SolverQuery::*>(option.sets)) {
@@ -105,9 +110,8 @@ void SolverOptionControls::show_options_of(const SolverSearch& search) {
         (control.check ? static_cast<QWidget*>(control.check) : control.label)->setToolTip(tip);
         if (control.check) control.check->setText(label);
         else control.label->setText(label);
-        if (!control.check && !control.least) control.row->setToolTip(tip);
-        if (control.number)
-            control.number->setRange(spin_value(taken->range.least, most_counted), spin_value(taken->range.most, most_counted));
+        if (control.text || control.choice) control.row->setToolTip(tip);
+        if (control.number) fit_number_box(*control.number, *taken);
         for (QSpinBox* bound : {control.least, control.most})
             if (bound) bound->setRange(0, spin_value(taken->range.most, longest_length));
         if (!control.touched) set_default(control, *taken, search.defaults);

@@ -23,6 +23,10 @@ class QWidget;
 
 namespace taalspoor {
 
+// Fits a spin box to a number option as a search takes it: its limits (a spin box offers
+// at most a million), the text it shows for none, its unit and its tip.
+void fit_number_box(QSpinBox& box, const TakenOption& taken);
+
 class SolverOptionControls : public QObject {
     Q_OBJECT
 public:
