@@ -22,10 +22,8 @@ std::optional<SolverOutcome> solve_insertions(const SolverQuery& query, SolverTa
 
     std::vector<Square> rest;
     std::vector<SquarePlace> places;
-    for (std::uint32_t w = 0; w < lexicon.words() && !play->stopped(); ++w) {
-        const auto squares = lexicon.squares(w);
+    play->each_listed(3, [&](std::uint32_t w, std::span<const Square> squares) {
         const std::size_t n = squares.size();
-        if (n < 3 || !play->listed(w)) continue;
         const std::string& word = lexicon.word(w);
         places.clear();  // found when first needed
         // A: the squares before `at` and after the run, walked on from the hash of those
@@ -63,7 +61,7 @@ std::optional<SolverOutcome> solve_insertions(const SolverQuery& query, SolverTa
             }
             before.add(squares[at]);
         }
-    }
+    });
     return play->outcome();
 }
 

@@ -13,10 +13,8 @@ std::optional<SolverOutcome> solve_omissions(const SolverQuery& query, SolverTab
     if (!play) return std::nullopt;
     const SquareLexicon& lexicon = play->lexicon();
     std::vector<Square> rest;
-    for (std::uint32_t w = 0; w < lexicon.words() && !play->stopped(); ++w) {
-        const auto squares = lexicon.squares(w);
+    play->each_listed(2, [&](std::uint32_t w, std::span<const Square> squares) {
         const std::size_t n = squares.size();
-        if (n < 2 || !play->listed(w)) continue;
         for (std::size_t k = 0; k < n; ++k) {
             const char* kind = k == 0 ? "kop" : k + 1 == n ? "staart" : "hart";
             if (!query.where.empty() && query.where != kind) continue;
@@ -26,7 +24,7 @@ std::optional<SolverOutcome> solve_omissions(const SolverQuery& query, SolverTab
             if (entry == SquareLexicon::none) continue;
             play->add(w, std::string(kind) + (k > 0 && k + 1 < n ? " eruit: " : " eraf: ") + lexicon.shown_spelling(entry));
         }
-    }
+    });
     return play->outcome();
 }
 

@@ -16,17 +16,15 @@ std::optional<SolverOutcome> solve_reversals(const SolverQuery& query, SolverTab
     if (!play) return std::nullopt;
     const SquareLexicon& lexicon = play->lexicon();
     std::vector<Square> reversed;
-    for (std::uint32_t w = 0; w < lexicon.words() && !play->stopped(); ++w) {
-        if (!play->listed(w)) continue;
-        const auto squares = lexicon.squares(w);
+    play->each_listed(1, [&](std::uint32_t w, std::span<const Square> squares) {
         reversed.assign(squares.rbegin(), squares.rend());
         const std::uint32_t entry = lexicon.find(reversed);
-        if (entry == SquareLexicon::none) continue;
+        if (entry == SquareLexicon::none) return;
         std::string spellings;
         for (std::uint32_t s = lexicon.first_spelling(entry); s != SquareLexicon::none; s = lexicon.next_spelling(s))
             spellings += (spellings.empty() ? "" : ", ") + lexicon.word(s);
         play->add(w, spellings);
-    }
+    });
     return play->outcome();
 }
 

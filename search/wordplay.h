@@ -6,7 +6,7 @@
 // same explanation of a word never twice, ranked and cut as every search's rows are.
 //
 //     auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
-//     for each word w of play->lexicon() that play->listed(w): play->add(w, "t(af)el = tel + af");
+//     play->each_listed(3, [&](std::uint32_t w, auto squares) { ... play->add(w, "t(af)el = tel + af"); });
 //     return play->outcome();
 
 #include <optional>
@@ -31,6 +31,15 @@ public:
     const SquareRules& rules() const { return rules_; }
     // Does the search list this word (by its place in the lexicon)?
     bool listed(std::uint32_t w);
+    // Calls visit(w, squares) for each word of at least `shortest` squares that the search
+    // lists, in the list's order, until the search must end.
+    template <class Visit>
+    void each_listed(std::size_t shortest, Visit visit) {
+        for (std::uint32_t w = 0; w < lexicon_->words() && !stopped(); ++w) {
+            const std::span<const Square> squares = lexicon_->squares(w);
+            if (squares.size() >= shortest && listed(w)) visit(w, squares);
+        }
+    }
     // A row: the word and how it answers; a second row of the same word and explanation
     // is left out. (A search gives the rows of a word one after the other, but for the
     // hidden words, whose rows of a word each have a place of their own in the text.)

@@ -72,8 +72,7 @@ std::optional<SolverOutcome> solve_words_in_parts(const SolverQuery& query, Solv
     auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
     if (!play) return std::nullopt;
     Cutter cutter(*play, query);
-    for (std::uint32_t w = 0; w < play->lexicon().words() && !play->stopped(); ++w)
-        if (play->listed(w)) cutter.cut(w);
+    play->each_listed(1, [&](std::uint32_t w, std::span<const Square>) { cutter.cut(w); });
     return play->outcome();
 }
 
