@@ -77,8 +77,8 @@ void PuzzleHelpWindow::build_controls() {
     auto* search_page = new QWidget(pages);
     auto* layout = new QVBoxLayout(search_page);
     lingo_page = new LingoPage(folder_, pages);
-    pages->addTab(search_page, QStringLiteral("&Zoeken"));
-    pages->addTab(lingo_page, QStringLiteral("Lin&go"));
+    pages->addTab(search_page, QStringLiteral("Zoeken"));
+    pages->addTab(lingo_page, QStringLiteral("Lingo"));
     build_search_choice(*layout);
     build_query_field(*layout);
 
@@ -180,13 +180,13 @@ void PuzzleHelpWindow::build_results(QBoxLayout& layout) {
 
 void PuzzleHelpWindow::build_buttons(QBoxLayout& layout) {
     auto* buttons = new QHBoxLayout;
-    copy_button = named(new QPushButton(QStringLiteral("&Kopiëren"), this), "copy_button",
+    copy_button = named(new QPushButton(QStringLiteral("Kopiëren"), this), "copy_button",
                         QStringLiteral("Kopieert de gekozen woorden (Ctrl+C)"));
-    copy_all_button = named(new QPushButton(QStringLiteral("Alles kop&iëren"), this), "copy_all_button",
+    copy_all_button = named(new QPushButton(QStringLiteral("Alles kopiëren"), this), "copy_all_button",
                             QStringLiteral("Kopieert alle gevonden woorden"));
     save_button = named(new QPushButton(QStringLiteral("&Bewaren..."), this), "save_button",
                         QStringLiteral("Bewaart alle gevonden woorden als resultaatbestand"));
-    close_button = named(new QPushButton(QStringLiteral("&Sluiten"), this), "close_button",
+    close_button = named(new QPushButton(QStringLiteral("Sluiten"), this), "close_button",
                          QStringLiteral("Sluit de puzzelhulp (Esc)"));
     for (QPushButton* button : {copy_button, copy_all_button, save_button, close_button}) {
         // Enter in the query field searches at once; it presses no button.

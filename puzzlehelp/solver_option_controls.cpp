@@ -74,7 +74,7 @@ void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
             bounds->setContentsMargins(0, 0, 0, 0);
             control.least = length_bound(owner, "shortest");
             control.most = length_bound(owner, "longest");
-            auto* to = new QLabel(QStringLiteral("&tot"), &owner);
+            auto* to = new QLabel(QStringLiteral("tot"), &owner);
             to->setBuddy(control.most);
             bounds->addWidget(control.least);
             bounds->addWidget(to);

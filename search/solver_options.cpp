@@ -23,10 +23,10 @@ const SolverOption plain_words{
     "Alleen woorden in kleine letters: geen hoofdletters, cijfers, streepjes, apostrofs of spaties,\n"
     "zoals Scrabble en Lingo ze toestaan",
     &SolverQuery::plain_words};
-const SolverOption ij{"--ij", nullptr, "ij is een hokje (zoals in een kruiswoordraadsel)", "&ij is één hokje",
+const SolverOption ij{"--ij", nullptr, "ij is een hokje (zoals in een kruiswoordraadsel)", "i&j is één hokje",
                       "Telt ij als één hokje en één letter, zoals in een kruiswoordraadsel", &SolverQuery::ij_one_square,
                       true, nullptr, nullptr, true};
-const SolverOption exact{"--hoofdletters", nullptr, "hoofdletters en accenten tellen zoals getypt", "&hoofdlettergevoelig",
+const SolverOption exact{"--hoofdletters", nullptr, "hoofdletters en accenten tellen zoals getypt", "hoo&fdlettergevoelig",
                          "Hoofdletters en accenten tellen precies zoals u ze typt", &SolverQuery::exact};
 const SolverOption length{"--lengte", "N|M-N", "het aantal hokjes van de woorden: N, of van M tot en met N",
                           "&Lengte van", "Hoeveel hokjes het woord heeft; - is geen grens", &SolverQuery::length};
@@ -34,29 +34,29 @@ const SolverOption with{"--met", "LETTERS", "het woord heeft minstens deze lette
                         "Het woord heeft minstens deze letters (ee: twee keer een e)", &SolverQuery::with};
 const SolverOption without{"--zonder", "LETTERS", "het woord heeft geen van deze letters", "Zo&nder letters:",
                            "Het woord heeft geen van deze letters", &SolverQuery::without};
-const SolverOption most_words{"--woorden", "N", "hoogstens N woorden per combinatie", "Aantal w&oorden:",
+const SolverOption most_words{"--woorden", "N", "hoogstens N woorden per combinatie", "Aantal &woorden:",
                               "Hoogstens zoveel woorden in een combinatie", &SolverQuery::most_words};
 const SolverOption shortest_word{"--min-lengte", "N", "alleen woorden van minstens N hokjes", "Woorden van mi&nstens:",
                                  "Elk woord van een combinatie heeft minstens zoveel hokjes", &SolverQuery::shortest_word,
                                  true, nullptr, " hokjes"};
-const SolverOption threshold{"--drempel", "N", "alleen woorden die minstens N keer geteld zijn", "&Gangbaarheid:",
+const SolverOption threshold{"--drempel", "N", "alleen woorden die minstens N keer geteld zijn", "Gangbaar&heid:",
                              "Alleen woorden die in een grote verzameling Nederlandse teksten\nminstens zo vaak geteld zijn",
                              &SolverQuery::threshold, true, "alle woorden", " keer geteld of meer"};
-const SolverOption most_common_first{"--gangbaar", nullptr, "gangbaarste woorden eerst", "g&angbaarste eerst",
+const SolverOption most_common_first{"--gangbaar", nullptr, "gangbaarste woorden eerst", "&gangbaarste eerst",
                                      "De gangbaarste woorden eerst, anders in de volgorde van de lijst",
                                      &SolverQuery::most_common_first, true, nullptr, nullptr, true};
 const SolverOption counted{"--tellingen", nullptr, "toon achter elk woord hoe vaak het geteld is", nullptr, nullptr,
                            &SolverQuery::counted};
 const SolverOption filter{"--patroon", "PATROON", "alleen woorden die op dit patroon passen (zie --patroon hierboven)",
-                          "Alleen &woorden als:", "Een patroon voor het woord dat gezocht wordt, zoals bij Patroon",
+                          "Alleen woo&rden als:", "Een patroon voor het woord dat gezocht wordt, zoals bij Patroon",
                           &SolverQuery::filter};
-const SolverOption backwards{"--achterstevoren", nullptr, "ook achterstevoren gelezen", "ook &achterstevoren",
+const SolverOption backwards{"--achterstevoren", nullptr, "ook achterstevoren gelezen", "ook a&chterstevoren",
                              "Ook de woorden die er achterstevoren in staan", &SolverQuery::backwards};
 const SolverOption across_blanks{"--over-woordgrens", nullptr, "alleen woorden die over een spatie heen lopen",
-                                 "alleen over een woord&grens",
+                                 "alleen over een &woordgrens",
                                  "Alleen woorden die over een spatie heen lopen, zoals een cryptogram ze verstopt",
                                  &SolverQuery::across_blanks};
-const SolverOption part{"--deel", "TEKST", "het ingevoegde deel is precies deze letters (een of meer)", "Ingevoegd &deel:",
+const SolverOption part{"--deel", "TEKST", "het ingevoegde deel is precies deze letters (een of meer)", "Ingevoegde letter&s:",
                         "Alleen invoegingen van precies deze letters", &SolverQuery::part};
 const SolverOption where{"--waar", "kop|staart|hart",
                          "alleen waar de letter wegvalt: kop (de eerste), staart (de laatste) of hart (een binnenin)",

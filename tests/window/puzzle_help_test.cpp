@@ -1,6 +1,7 @@
 // The Puzzelhulp window on the real widgets and the real list: a search after the pause,
 // a keystroke that stops a running search, the three searches with their options, the
 // error line, copying, saving, the double-click into the main window, and opening with F2.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,10 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMultiMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <fstream>
@@ -61,6 +65,34 @@ private:
     QString name_;
 };
 
+// The letter after the & of a control's text, or none.
+QChar alt_letter_of(const QString& text) {
+    for (qsizetype k = 0; k + 1 < text.size(); ++k) {
+        if (text[k] != QLatin1Char('&')) continue;
+        if (text[k + 1] != QLatin1Char('&')) return text[k + 1].toLower();
+        ++k;
+    }
+    return {};
+}
+
+// The texts of the controls, as now shown, that share their Alt letter with another.
+QStringList alt_letters_shared(QWidget& window) {
+    QMultiMap<QChar, QString> controls;
+    const auto note = [&](const QString& text) {
+        if (const QChar letter = alt_letter_of(text); !letter.isNull()) controls.insert(letter, text);
+    };
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(&window)) note(button->text());
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy() && label->isVisibleTo(&window)) note(label->text());
+    for (QTabBar* tabs : window.findChildren<QTabBar*>())
+        for (int k = 0; k < tabs->count(); ++k) note(tabs->tabText(k));
+    QStringList shared;
+    for (const QChar letter : controls.uniqueKeys())
+        if (controls.count(letter) > 1) shared << QStringList(controls.values(letter)).join(QStringLiteral(" / "));
+    return shared;
+}
+
 }  // namespace
 
 class PuzzleHelpTest : public QObject {
@@ -76,6 +108,7 @@ private slots:
     void the_rows_keep_the_search_that_made_them();
     void any_failure_of_a_search_is_a_line_and_the_window_goes_on();
     void a_wordplay_search_shows_its_explanation_and_its_own_options();
+    void each_alt_letter_reaches_one_control();
 };
 
 void PuzzleHelpTest::f2_opens_it_and_escape_closes_it() {
@@ -289,6 +322,23 @@ void PuzzleHelpTest::a_wordplay_search_shows_its_explanation_and_its_own_options
     const auto& rows = help.rows().all_rows();
     QCOMPARE(rows.size(), std::size_t{1});
     QCOMPARE(rows.front().explanation, std::string("kop eraf: chat"));
+}
+
+void PuzzleHelpTest::each_alt_letter_reaches_one_control() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    auto* pages = help.findChild<QTabWidget*>();
+    QVERIFY(pages);
+    QStringList shared;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        for (QRadioButton* choice : help.search_choices) {
+            choice->setChecked(true);
+            for (const QString& controls : alt_letters_shared(help))
+                if (!shared.contains(controls)) shared << controls;
+        }
+    }
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(PuzzleHelpTest)
