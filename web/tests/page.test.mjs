@@ -101,8 +101,12 @@ test('typing fast shows only the newest answer', async () => {
     new MutationObserver(() => window.shownAnswers.push(document.querySelector('#results').dataset.query))
       .observe(document.querySelector('#results'), { attributes: true, attributeFilter: ['data-query'] });
   });
-  // Seconds of work, then a newer question before it is done: the older one is stopped.
-  await page.type('#query-field', 'hetkruiswoordraadselisvandaagweermoeilijk');
+  // Seconds of work, pasted at once, then a newer question typed before it is done:
+  // the older one is stopped and never shown.
+  await page.$eval('#query-field', (field, text) => {
+    field.value = text;
+    field.dispatchEvent(new Event('input', { bubbles: true }));
+  }, 'hetkruiswoordraadselisvandaagweermoeilijk');
   await new Promise((done) => setTimeout(done, 400));
   await page.click('#query-field', { clickCount: 3 });
   await page.keyboard.press('Backspace');
@@ -110,7 +114,11 @@ test('typing fast shows only the newest answer', async () => {
   await answered(page);
   await new Promise((done) => setTimeout(done, 3000));
   const shown = await page.evaluate(() => window.shownAnswers);
-  assert.deepEqual(shown, ['zoek=anagrammen&q=taalspoor&woorden=6']);
+  // A loaded machine may pause longer than the 150 ms between two keystrokes, and then
+  // the beginning typed so far is answered too; the last answer is always the newest.
+  const typed = (address) => 'taalspoor'.startsWith(new URLSearchParams(address).get('q'));
+  assert.ok(shown.every(typed), `shown: ${shown.join(', ')}`);
+  assert.equal(shown.at(-1), 'zoek=anagrammen&q=taalspoor&woorden=6');
   assert.match(await page.$eval('#results', (list) => list.textContent), /spoor · taal/);
   assert.deepEqual(page.errors, []);
 });
