@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,21 +66,11 @@ private:
     QString name_;
 };
 
-// The letter after the & of a control's text, or none.
-QChar alt_letter_of(const QString& text) {
-    for (qsizetype k = 0; k + 1 < text.size(); ++k) {
-        if (text[k] != QLatin1Char('&')) continue;
-        if (text[k + 1] != QLatin1Char('&')) return text[k + 1].toLower();
-        ++k;
-    }
-    return {};
-}
-
 // The texts of the controls, as now shown, that share their Alt letter with another.
 QStringList alt_letters_shared(QWidget& window) {
-    QMultiMap<QChar, QString> controls;
+    QMultiMap<QString, QString> controls;
     const auto note = [&](const QString& text) {
-        if (const QChar letter = alt_letter_of(text); !letter.isNull()) controls.insert(letter, text);
+        if (const QKeySequence keys = QKeySequence::mnemonic(text); !keys.isEmpty()) controls.insert(keys.toString(), text);
     };
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
         if (button->isVisibleTo(&window)) note(button->text());
@@ -88,8 +79,8 @@ QStringList alt_letters_shared(QWidget& window) {
     for (QTabBar* tabs : window.findChildren<QTabBar*>())
         for (int k = 0; k < tabs->count(); ++k) note(tabs->tabText(k));
     QStringList shared;
-    for (const QChar letter : controls.uniqueKeys())
-        if (controls.count(letter) > 1) shared << QStringList(controls.values(letter)).join(QStringLiteral(" / "));
+    for (const QString& keys : controls.uniqueKeys())
+        if (controls.count(keys) > 1) shared << QStringList(controls.values(keys)).join(QStringLiteral(" / "));
     return shared;
 }
 
