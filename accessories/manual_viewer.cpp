@@ -10,7 +10,7 @@
 #include "window_support/pixel_font.h"
 #include "accessories/text_file.h"
 #include "base/file_names.h"
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 using namespace taalspoor;
 

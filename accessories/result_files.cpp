@@ -8,7 +8,7 @@
 
 #include "accessories/text_file.h"
 #include "window_support/latin1_text.h"
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 #include "wordlist/file_writing.h"
 
 namespace taalspoor {

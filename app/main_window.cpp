@@ -40,7 +40,7 @@
 #include "window_support/pixel_font.h"
 #include "ownlist/own_list_dialog.h"
 #include "resources/mode_buttons.h"
-#include "search/search_driver.h"
+#include "search/modes/search_driver.h"
 #include "wordlist/y_list_builder.h"
 
 using namespace taalspoor;

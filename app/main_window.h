@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "search/front_end.h"
-#include "search/search_state.h"
+#include "search/modes/front_end.h"
+#include "search/modes/search_state.h"
 
 class QAction;
 class QCheckBox;

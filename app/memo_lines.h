@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -2,7 +2,7 @@
 // The platform's modal message and input boxes, with the standard English captions
 // and buttons.
 
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 namespace taalspoor {
 

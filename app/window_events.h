@@ -3,7 +3,7 @@
 // and clicks, typing and keys that came in meanwhile are handled.
 
 #include "app/memo_lines.h"
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 namespace taalspoor {
 

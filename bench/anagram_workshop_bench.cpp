@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "base/file_names.h"
-#include "search/anagram_search.h"
-#include "search/rack_search.h"
+#include "search/letters/anagram_search.h"
+#include "search/letters/rack_search.h"
 
 namespace {
 

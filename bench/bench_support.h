@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "search/front_end.h"
-#include "search/search_driver.h"
-#include "search/search_state.h"
+#include "search/modes/front_end.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/search_state.h"
 
 namespace taalspoor::bench {
 

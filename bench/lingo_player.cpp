@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "search/lingo.h"
-#include "search/solver_table.h"
+#include "search/lingo/lingo.h"
+#include "search/solver_table/solver_table.h"
+#include "wordlist/kept_files.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ void report(const char* game, std::size_t squares, int tries, const Played& play
 }  // namespace
 
 int main(int argc, char** argv) {
-    SolverTables tables(argc > 1 ? argv[1] : TAALSPOOR_DATA_DIR);
+    const std::filesystem::path folder = argc > 1 ? argv[1] : TAALSPOOR_DATA_DIR;
+    SolverTables tables(folder, std::make_shared<KeptFiles>(folder));
     const auto never = [] { return false; };
     std::printf("| spel | hokjes | antwoorden | gemiddeld | binnen de pogingen | meeste pogingen | tijd |\n|---|---:|---:|---:|---:|---|---:|\n");
     for (const std::size_t letters : {5, 6}) {

@@ -13,7 +13,7 @@
 
 #include "puzzlehelp/puzzle_help_window.h"
 #include "puzzlehelp/result_rows_model.h"
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 namespace {
 

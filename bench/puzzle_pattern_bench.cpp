@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "base/file_names.h"
-#include "search/found_words.h"
-#include "search/puzzle_search.h"
+#include "search/scan/found_words.h"
+#include "search/letters/puzzle_search.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "bench_support.h"
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 #include "wordlist/y_list_builder.h"
 
 namespace {

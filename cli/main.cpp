@@ -12,14 +12,15 @@
 #include "cli/help_text.h"
 #include "cli/options.h"
 #include "cli/solver_output.h"
-#include "search/answering_dialogs.h"
-#include "search/front_end.h"
-#include "search/search_driver.h"
-#include "search/search_state.h"
-#include "search/word_length_mode.h"
+#include "search/modes/answering_dialogs.h"
+#include "search/modes/front_end.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/search_state.h"
+#include "search/modes/word_length_mode.h"
 #include "base/file_names.h"
 #include "base/latin1.h"
 #include "wordlist/y_list_builder.h"
+#include "wordlist/kept_files.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ int usage_error(const std::string& reason) {
 // file cannot be read.
 int run_beside_the_modes(const cli::Options& options) {
     try {
-        SolverTables tables(".");
+        SolverTables tables(".", std::make_shared<KeptFiles>("."));
         return cli::print_outcome(*run_solver_query(*options.search, options.solver, tables, [] { return false; }), options);
     } catch (const FileError& e) {
         return report_file_failure(e, standard_list_name);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/latin1.h"
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 namespace taalspoor::cli {
 

@@ -8,7 +8,7 @@
 //     --anagrammen ...    spoor<TAB>taal
 
 #include "cli/options.h"
-#include "search/solver_query.h"
+#include "search/solver/solver_query.h"
 
 namespace taalspoor::cli {
 

@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "ownlist/engine/own_list_file.h"
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 #include "window_support/latin1_text.h"
 #include "window_support/pixel_font.h"
 

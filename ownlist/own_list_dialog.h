@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 
 class QFrame;
 class QKeyEvent;

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 class QAction;
 class QBoxLayout;

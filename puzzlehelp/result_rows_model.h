@@ -8,7 +8,7 @@
 #include <QStyledItemDelegate>
 #include <vector>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 namespace taalspoor {
 

@@ -6,10 +6,11 @@
 
 #include "base/file_error.h"
 #include "window_support/latin1_text.h"
+#include "wordlist/kept_files.h"
 
 namespace taalspoor {
 
-SearchWorker::SearchWorker(std::filesystem::path folder, QObject* parent) : QObject(parent), tables_(std::move(folder)) {}
+SearchWorker::SearchWorker(std::filesystem::path folder, QObject* parent) : QObject(parent), tables_(folder, std::make_shared<KeptFiles>(folder)) {}
 
 SearchWorker::~SearchWorker() {
     stop_all();

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 namespace taalspoor {
 

@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 class QCheckBox;
 class QComboBox;

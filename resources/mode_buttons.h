@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 
 namespace taalspoor::design {
 

@@ -2,28 +2,43 @@
 # Every include points down the layers, and the engine holds no Qt:
 #   base -> wordlist -> search -> ownlist/engine -> window_support, resources
 #        -> accessories, ownlist (the dialog), puzzlehelp -> app, cli, web, tools -> tests, bench
+# and inside search/, its rooms:
+#   scan, squares -> modes, solver -> letters, wordplay, lingo (and each new search) -> solver_table
 # A file may include its own folder and any lower layer; never a higher layer, and
-# never a neighbour of the same layer. Prints each wrong include; fails if there is one.
+# never a neighbour of the same layer. A file straight in search/, or a search/ room not
+# named here, is wrong: a new search is a room of the searches' floor, named below.
+# Prints each wrong include; fails if there is one.
 set -u
 cd "${1:-$(dirname "$0")/..}" || exit 2
+
+# The searches beside the modes, each a room of its own on one floor.
+search_rooms="letters wordplay lingo"
 
 layer_of() {
   case "$1" in
     base/*) echo "0 base" ;;
-    wordlist/*) echo "1 wordlist" ;;
-    search/*) echo "2 search" ;;
-    ownlist/engine/*) echo "3 ownlist/engine" ;;
-    window_support/*) echo "4 window_support" ;;
-    resources/*) echo "4 resources" ;;
-    accessories/*) echo "5 accessories" ;;
-    ownlist/*) echo "5 ownlist" ;;
-    puzzlehelp/*) echo "5 puzzlehelp" ;;
-    app/*) echo "6 app" ;;
-    cli/*) echo "6 cli" ;;
-    web/*) echo "6 web" ;;
-    tools/*) echo "6 tools" ;;
-    tests/*) echo "7 tests" ;;
-    bench/*) echo "7 bench" ;;
+    wordlist/*) echo "10 wordlist" ;;
+    search/scan/*) echo "20 search/scan" ;;
+    search/squares/*) echo "20 search/squares" ;;
+    search/modes/*) echo "21 search/modes" ;;
+    search/solver/*) echo "21 search/solver" ;;
+    search/solver_table/*) echo "23 search/solver_table" ;;
+    search/*/*)
+      room="${1#search/}"; room="${room%%/*}"
+      if [[ " $search_rooms " == *" $room "* ]]; then echo "22 search/$room"; else echo "unroomed search/$room"; fi ;;
+    search/*) echo "unroomed search" ;;
+    ownlist/engine/*) echo "30 ownlist/engine" ;;
+    window_support/*) echo "40 window_support" ;;
+    resources/*) echo "40 resources" ;;
+    accessories/*) echo "50 accessories" ;;
+    ownlist/*) echo "50 ownlist" ;;
+    puzzlehelp/*) echo "50 puzzlehelp" ;;
+    app/*) echo "60 app" ;;
+    cli/*) echo "60 cli" ;;
+    web/*) echo "60 web" ;;
+    tools/*) echo "60 tools" ;;
+    tests/*) echo "70 tests" ;;
+    bench/*) echo "70 bench" ;;
     *) echo "" ;;
   esac
 }
@@ -32,18 +47,24 @@ wrong=0
 while IFS= read -r file; do
   read -r rank folder <<<"$(layer_of "$file")"
   [ -n "${rank:-}" ] || continue
+  if [ "$rank" = unroomed ]; then
+    echo "$file: $folder is no room of search/ (add it to search_rooms)"
+    wrong=1
+    continue
+  fi
   while IFS= read -r included; do
     read -r target_rank target_folder <<<"$(layer_of "$included")"
     [ -n "${target_rank:-}" ] || continue
+    [ "$target_rank" = unroomed ] && target_rank=99
     if [ "$target_rank" -gt "$rank" ] || { [ "$target_rank" -eq "$rank" ] && [ "$target_folder" != "$folder" ]; }; then
       echo "$file includes $included: $target_folder is not below $folder"
       wrong=1
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-  if [ "$rank" -le 3 ] && grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
+  if [ "$rank" -le 30 ] && grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
     echo "$file includes Qt: the engine is free of Qt"
     wrong=1
   fi
 done < <(find base wordlist search ownlist window_support resources accessories puzzlehelp app cli web tools tests bench \
-              -name '*.h' -o -name '*.cpp' | sort)
+              -name '*.h' -o -name '*.cpp' -o -name '*.inc' | sort)
 exit $wrong

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 int main(int argc, char** argv) {
     using namespace taalspoor;

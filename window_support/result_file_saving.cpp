@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 #include "window_support/latin1_text.h"
 
 namespace taalspoor {

@@ -5,7 +5,7 @@
 #include "base/letters.h"
 #include "base/line_splitter.h"
 #include "base/whole_file.h"
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 #include "wordlist/own_list_lines.h"
 #include "wordlist/two_letter_index.h"
 #include "wordlist/word_list.h"

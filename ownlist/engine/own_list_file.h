@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "search/front_end.h"
+#include "search/modes/front_end.h"
 #include "wordlist/file_writing.h"
 
 namespace taalspoor {

@@ -12,8 +12,8 @@
 #include "base/file_names.h"
 #include "cli_runner.h"
 #include "tests/fuzz/plain_anagrams.h"
-#include "search/anagram_search.h"
-#include "search/rack_search.h"
+#include "search/letters/anagram_search.h"
+#include "search/letters/rack_search.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

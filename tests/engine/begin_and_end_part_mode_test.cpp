@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "search/begin_and_end_part_mode.h"
+#include "search/modes/begin_and_end_part_mode.h"
 #include "base/letters.h"
 #include "stop_button.h"
 #include "test_support.h"

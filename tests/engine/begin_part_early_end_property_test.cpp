@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <random>
 
-#include "search/begin_and_end_part_mode.h"
-#include "search/begin_part_mode.h"
+#include "search/modes/begin_and_end_part_mode.h"
+#include "search/modes/begin_part_mode.h"
 #include "wordlist/y_list_builder.h"
 #include "stop_button.h"
 #include "test_support.h"

@@ -5,7 +5,7 @@
 
 #include "cli_runner.h"
 #include "letter_group_query_generator.h"
-#include "search/desired_letters_mode.h"
+#include "search/modes/desired_letters_mode.h"
 #include "base/letters.h"
 #include "test_support.h"
 #include "wordlist/word_list.h"

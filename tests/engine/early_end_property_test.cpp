@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "search/pattern_mode.h"
+#include "search/modes/pattern_mode.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

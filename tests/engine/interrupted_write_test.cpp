@@ -17,8 +17,8 @@
 
 #include "cli_runner.h"
 #include "ownlist/engine/own_list_file.h"
-#include "search/scan_pass.h"
-#include "search/search_state.h"
+#include "search/scan/scan_pass.h"
+#include "search/modes/search_state.h"
 #include "base/whole_file.h"
 #include "test_support.h"
 #include "wordlist/file_writing.h"

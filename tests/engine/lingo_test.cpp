@@ -7,7 +7,7 @@
 
 #include "base/file_names.h"
 #include "cli_runner.h"
-#include "search/lingo_game.h"
+#include "search/lingo/lingo_game.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

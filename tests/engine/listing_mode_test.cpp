@@ -5,8 +5,8 @@
 #include <set>
 
 #include "cli_runner.h"
-#include "search/listing_mode.h"
-#include "search/matchers.h"
+#include "search/modes/listing_mode.h"
+#include "search/modes/matchers.h"
 #include "test_support.h"
 #include "wordlist/two_letter_index.h"
 #include "wordlist/word_list.h"

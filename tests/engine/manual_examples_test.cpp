@@ -13,7 +13,7 @@
 #include <set>
 #include <sstream>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 #include "test_support.h"
 #include "base/latin1.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "search/mode_table.h"
+#include "search/modes/mode_table.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -4,7 +4,7 @@
 #include <cerrno>
 
 #include "ownlist/engine/own_list_file.h"
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 #include "failing_write_layer.h"
 #include "test_support.h"
 

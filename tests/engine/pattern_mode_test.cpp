@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "search/pattern_mode.h"
+#include "search/modes/pattern_mode.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -7,7 +7,7 @@
 
 #include "base/file_names.h"
 #include "cli_runner.h"
-#include "search/puzzle_search.h"
+#include "search/letters/puzzle_search.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

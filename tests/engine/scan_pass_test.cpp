@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ownlist/engine/own_list_file.h"
-#include "search/scan_pass.h"
+#include "search/modes/mode_pass.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

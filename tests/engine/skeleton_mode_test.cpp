@@ -5,7 +5,7 @@
 
 #include "cli_runner.h"
 #include "base/letters.h"
-#include "search/skeleton_mode.h"
+#include "search/modes/skeleton_mode.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -11,9 +11,9 @@
 #include "base/file_names.h"
 #include "base/letters.h"
 #include "cli_runner.h"
-#include "search/puzzle_search.h"
-#include "search/rack_search.h"
-#include "search/solver_table.h"
+#include "search/letters/puzzle_search.h"
+#include "search/letters/rack_search.h"
+#include "search/solver_table/solver_table.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "base/letters.h"
-#include "search/substring_mode.h"
+#include "search/modes/substring_mode.h"
 #include "stop_button.h"
 #include "test_support.h"
 

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "search/scan_pass.h"
+#include "search/scan/scan_pass.h"
 #include "wordlist/y_list_builder.h"
 
 namespace taalspoor::testing {

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "search/front_end.h"
-#include "search/search_driver.h"
-#include "search/search_state.h"
+#include "search/modes/front_end.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/search_state.h"
 
 namespace taalspoor::testing {
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "base/letters.h"
-#include "search/scan_pass.h"
+#include "search/scan/scan_pass.h"
 #include "test_support.h"
 #include "wordlist/two_letter_index.h"
 

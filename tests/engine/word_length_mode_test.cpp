@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "cli_runner.h"
-#include "search/word_length_mode.h"
+#include "search/modes/word_length_mode.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -7,8 +7,8 @@
 
 #include "base/file_names.h"
 #include "cli_runner.h"
-#include "search/solver_table.h"
-#include "search/sound_key.h"
+#include "search/solver_table/solver_table.h"
+#include "search/wordplay/sound_key.h"
 #include "test_support.h"
 
 namespace taalspoor::testing {

@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 #include "failing_write_layer.h"
 #include "test_support.h"
 #include "without_file_override.h"

@@ -16,8 +16,8 @@
 #include "plain_anagrams.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/anagram_search.h"
-#include "search/rack_search.h"
+#include "search/letters/anagram_search.h"
+#include "search/letters/rack_search.h"
 
 using namespace taalspoor;
 using namespace taalspoor::fuzzing;

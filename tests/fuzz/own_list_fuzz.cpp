@@ -15,7 +15,7 @@
 #include "plain_reading.h"
 #include "scratch_folder.h"
 #include "base/letters.h"
-#include "search/search_state.h"
+#include "search/modes/search_state.h"
 #include "wordlist/own_list_lines.h"
 
 namespace {

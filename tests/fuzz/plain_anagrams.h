@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "search/squares.h"
+#include "search/squares/squares.h"
 
 namespace taalspoor::fuzzing {
 

@@ -16,8 +16,8 @@
 #include "fuzz_input.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/puzzle_pattern.h"
-#include "search/puzzle_search.h"
+#include "search/squares/puzzle_pattern.h"
+#include "search/letters/puzzle_search.h"
 
 namespace {
 

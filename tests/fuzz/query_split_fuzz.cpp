@@ -9,10 +9,10 @@
 #include <string>
 
 #include "plain_reading.h"
-#include "search/begin_and_end_part_mode.h"
-#include "search/letter_group_query.h"
-#include "search/search_driver.h"
-#include "search/word_length_mode.h"
+#include "search/modes/begin_and_end_part_mode.h"
+#include "search/modes/letter_group_query.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/word_length_mode.h"
 #include "base/latin1.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "base/letters.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/mode_table.h"
+#include "search/modes/mode_table.h"
 #include "tests/engine/test_support.h"
 
 namespace {

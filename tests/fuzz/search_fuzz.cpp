@@ -20,9 +20,9 @@
 #include "fuzz_input.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/search_driver.h"
-#include "search/search_state.h"
-#include "search/scan_pass.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/search_state.h"
+#include "search/scan/scan_pass.h"
 #include "tests/engine/test_support.h"
 
 namespace {

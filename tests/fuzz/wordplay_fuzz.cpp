@@ -19,8 +19,8 @@
 #include "fuzz_input.h"
 #include "plain_reading.h"
 #include "scratch_folder.h"
-#include "search/solver_table.h"
-#include "search/sound_key.h"
+#include "search/solver_table/solver_table.h"
+#include "search/wordplay/sound_key.h"
 
 using namespace taalspoor;
 using namespace taalspoor::fuzzing;

@@ -29,7 +29,7 @@
 #include "window_support/latin1_text.h"
 #include "ownlist/engine/own_list_file.h"
 #include "ownlist/own_list_dialog.h"
-#include "search/search_driver.h"
+#include "search/modes/search_driver.h"
 #include "tests/engine/without_file_override.h"
 #include "window_test_support.h"
 #include "wordlist/word_list.h"

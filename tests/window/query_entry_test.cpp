@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/lamp.h"
-#include "search/search_driver.h"
+#include "search/modes/search_driver.h"
 #include "window_test_support.h"
 #include "base/latin1.h"
 

@@ -13,8 +13,8 @@
 
 #include "app/lamp.h"
 #include "resources/mode_buttons.h"
-#include "search/mode_table.h"
-#include "search/search_driver.h"
+#include "search/modes/mode_table.h"
+#include "search/modes/search_driver.h"
 #include "window_support/latin1_text.h"
 #include "window_test_support.h"
 

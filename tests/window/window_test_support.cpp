@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "window_support/latin1_text.h"
-#include "search/search_driver.h"
-#include "search/search_state.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/search_state.h"
 
 namespace taalspoor::window_testing {
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "search/front_end.h"
-#include "search/search_state.h"
+#include "search/modes/front_end.h"
+#include "search/modes/search_state.h"
 
 namespace taalspoor::window_testing {
 

@@ -5,8 +5,8 @@
 #include "base/file_error.h"
 #include "base/latin1.h"
 #include "ownlist/engine/own_list_file.h"
-#include "search/answering_dialogs.h"
-#include "search/search_state.h"
+#include "search/modes/answering_dialogs.h"
+#include "search/modes/search_state.h"
 #include "web/engine/json_text.h"
 
 namespace taalspoor::web {

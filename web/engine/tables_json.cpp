@@ -3,9 +3,9 @@
 #include <variant>
 
 #include "resources/mode_buttons.h"
-#include "search/mode_table.h"
-#include "search/solver_table.h"
-#include "search/word_length_mode.h"
+#include "search/modes/mode_table.h"
+#include "search/solver_table/solver_table.h"
+#include "search/modes/word_length_mode.h"
 #include "web/engine/json_text.h"
 
 namespace taalspoor::web {

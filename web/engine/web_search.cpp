@@ -6,9 +6,9 @@
 #include "base/file_names.h"
 #include "base/latin1.h"
 #include "base/whole_number.h"
-#include "search/answering_dialogs.h"
-#include "search/search_driver.h"
-#include "search/word_length_mode.h"
+#include "search/modes/answering_dialogs.h"
+#include "search/modes/search_driver.h"
+#include "search/modes/word_length_mode.h"
 #include "web/engine/json_text.h"
 #include "wordlist/y_list_builder.h"
 

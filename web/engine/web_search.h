@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "search/solver_table.h"
+#include "search/solver_table/solver_table.h"
 
 namespace taalspoor::web {
 

@@ -1,0 +1,72 @@
+#include "search/letters/rack_search.h"
+
+#include <algorithm>
+
+#include "search/scan/word_collection.h"
+
+namespace taalspoor {
+
+namespace {
+
+RackQuery with_exceptions(RackQuery query, const IjExceptions* exceptions) {
+    query.rules.exceptions = exceptions;
+    return query;
+}
+
+}  // namespace
+
+RackSearch::RackSearch(RackQuery query, std::shared_ptr<const IjExceptions> exceptions)
+    : exceptions_(std::move(exceptions)),
+      query_(with_exceptions(std::move(query), exceptions_.get())),
+      tiles_(tiles_of(query_.letters, query_.rules, true)),
+      counts_(tiles_),
+      filter_(tiles_filter(counts_, query_.rules, query_.length.least, query_.length.most)) {}
+
+bool RackSearch::lays(std::string_view word, FoundWord& found, Workspace& w) const {
+    std::vector<std::size_t>& left = w.left;
+    left.resize(counts_.letters());
+    for (std::size_t l = 0; l < counts_.letters(); ++l) left[l] = counts_.count(static_cast<int>(l));
+    std::size_t blanks = counts_.blanks(), squares = 0, at = 0;
+    for (Square s; query_.rules.next_square(word, at, s); ++squares) {
+        const int letter = counts_.letter_of(s);
+        if (letter >= 0 && left[static_cast<std::size_t>(letter)] > 0) --left[static_cast<std::size_t>(letter)];
+        else if (blanks > 0) --blanks;
+        else return false;
+    }
+    if (squares == 0 || !query_.length.holds(squares)) return false;
+
+    // The word takes the first tiles of each letter, and the first blanks.
+    std::vector<std::size_t>& used = w.used;
+    used.resize(counts_.letters());
+    for (std::size_t l = 0; l < counts_.letters(); ++l) used[l] = counts_.count(static_cast<int>(l)) - left[l];
+    std::size_t blanks_used = counts_.blanks() - blanks;
+    found.word = word;
+    found.squares = squares;
+    found.leftover.clear();
+    for (const Tile& tile : tiles_) {
+        std::size_t& taken = tile.blank ? blanks_used : used[static_cast<std::size_t>(counts_.letter_of(tile.square))];
+        if (taken > 0) --taken;
+        else found.leftover += tile.text;
+    }
+    return true;
+}
+
+std::optional<std::vector<FoundWord>> RackSearch::run(const std::filesystem::path& folder,
+                                                      const std::function<bool()>& should_stop, EventPump& events,
+                                                      bool plain_words_only) const {
+    if (tiles_.empty()) return std::vector<FoundWord>{};
+    Workspace workspace;
+    return collect_words(folder, {nullptr, &filter_, plain_words_only}, should_stop, events,
+                         [&](std::string_view word, FoundWord& found) { return lays(word, found, workspace); });
+}
+
+std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, SolverTables& tables,
+                                                      const StopCheck& should_stop) {
+    const RackSearch rack({query.text, query.rules(), query.length}, tables.exceptions_for(query));
+    NoEvents events;
+    auto found = rack.run(tables.folder(), should_stop, events, query.plain_words);
+    if (!found) return std::nullopt;
+    return ranked_words({std::move(*found)}, query, tables, most_squares_first);
+}
+
+}  // namespace taalspoor

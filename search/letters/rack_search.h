@@ -1,0 +1,69 @@
+#pragma once
+// Words from letters: every word of the standard list and the own list whose squares can
+// all be taken from the given tiles, each tile used once and a blank for any one square,
+// with the tiles left over in the order they were given.
+//
+//     tiles "aeinrst":   trein  (left: as)    ... ranst, sint, ...
+//     tiles "kt.":       kat    (left: -)     kit, kut, tik, ...; and ik (left: t)
+//
+// With ij as one square an "ij" among the letters is one tile, and a word's ij square
+// needs that tile or a blank: a loose i and j do not make one. The whole list is read,
+// through a filter that passes over the words with more letters than there are tiles or
+// with more letters no tile can be than there are blanks.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/event_pump.h"
+#include "search/scan/found_words.h"
+#include "search/solver/solver_query.h"
+#include "search/squares/squares.h"
+#include "search/letters/tiles_filter.h"
+#include "search/scan/word_filter.h"
+#include "wordlist/ij_exceptions.h"
+
+namespace taalspoor {
+
+struct RackQuery {
+    std::string letters;  // ISO 8859-1; "." and "?" are blanks
+    SquareRules rules;
+    SquareCount length;   // of the words, in squares
+};
+
+class RackSearch {
+public:
+    // The IJ exceptions come with the query, so that the search can move to another
+    // thread with everything it needs.
+    RackSearch(RackQuery query, std::shared_ptr<const IjExceptions> exceptions);
+
+    // The words in the list's order, the own list's merged in, each with its leftover
+    // tiles and its number of squares; only plain words when asked. nullopt when
+    // should_stop() ended the search. Throws FileError when a list cannot be read.
+    std::optional<std::vector<FoundWord>> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                                              EventPump& events, bool plain_words_only = false) const;
+
+private:
+    // The tiles of each letter still free, and taken, for one word at a time.
+    struct Workspace {
+        std::vector<std::size_t> left, used;
+    };
+    // Can the word be laid from the tiles? Fills its squares and leftover when it can.
+    bool lays(std::string_view word, FoundWord& found, Workspace& w) const;
+
+    std::shared_ptr<const IjExceptions> exceptions_;
+    RackQuery query_;
+    std::vector<Tile> tiles_;
+    TileCounts counts_;
+    WordFilter filter_;
+};
+
+// Words from letters as a row of the solver table: the query's text is the tiles; the
+// words that fill most squares come first.
+std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, SolverTables& tables,
+                                                      const StopCheck& should_stop);
+
+}  // namespace taalspoor

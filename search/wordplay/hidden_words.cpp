@@ -1,0 +1,106 @@
+// Verborgen woorden: every word that stands as consecutive squares in a text, read
+// forwards (and with --achterstevoren backwards), as a cryptogram hides it across the
+// words of the clue. The text's squares are taken word by word: an i at the end of one
+// word and a j at the start of the next are two squares.
+//
+//     "Zij kwam na de regen thuis"   nader   Zij kwam [na de r]egen thuis
+//     --achterstevoren               ...     <- ...
+//
+// Each place of the text is walked on, one square at a time, looking up the squares read
+// so far: every word that starts there is found. Rows come by the place of their first
+// square in the text, the longer word first.
+#include <algorithm>
+#include <cctype>
+
+#include "search/wordplay/wordplay.h"
+
+namespace taalspoor {
+
+namespace {
+
+struct TextSquare {
+    Square square;
+    SquarePlace place;   // in the whole text
+    std::size_t token;   // the text's word it belongs to
+};
+
+bool white(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+std::vector<TextSquare> text_squares(const std::string& text, const SquareRules& rules) {
+    std::vector<TextSquare> out;
+    std::vector<Square> squares;
+    std::vector<SquarePlace> places;
+    std::size_t token = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        while (at < text.size() && white(text[at])) ++at;
+        std::size_t end = at;
+        while (end < text.size() && !white(text[end])) ++end;
+        const std::string_view word(text.data() + at, end - at);
+        word_squares(word, rules, squares);
+        square_places(word, rules, places);
+        for (std::size_t k = 0; k < squares.size(); ++k)
+            out.push_back({squares[k], {at + places[k].begin, at + places[k].end}, token});
+        ++token;
+        at = end;
+    }
+    return out;
+}
+
+struct Hit {
+    std::size_t first;   // the place of its first square in the text
+    std::size_t length;  // squares
+    bool backwards;
+    std::uint32_t entry;
+};
+
+std::string bracketed(const std::string& text, SquarePlace from, SquarePlace to, bool backwards) {
+    return (backwards ? "<- " : "") + text.substr(0, from.begin) + "[" + text.substr(from.begin, to.end - from.begin) + "]" +
+           text.substr(to.end);
+}
+
+}  // namespace
+
+std::optional<SolverOutcome> solve_hidden_words(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, should_stop, {query.filter});
+    if (!play) return std::nullopt;
+    const SquareLexicon& lexicon = play->lexicon();
+    const std::vector<TextSquare> text = text_squares(query.text, play->rules());
+    const std::size_t n = text.size();
+    std::vector<Square> forwards(n), backwards(n);
+    for (std::size_t k = 0; k < n; ++k) forwards[k] = backwards[n - 1 - k] = text[k].square;
+
+    std::vector<Hit> hits;
+    for (std::size_t start = 0; start < n; ++start) {
+        SquareHash ahead, back;
+        for (std::size_t length = 1; length <= std::min(lexicon.longest(), n - start); ++length) {
+            ahead.add(forwards[start + length - 1]);
+            if (!lexicon.may_begin(ahead)) break;
+            const std::uint32_t entry = lexicon.find({forwards.data() + start, length}, ahead);
+            if (entry != SquareLexicon::none) hits.push_back({start, length, false, entry});
+        }
+        if (!query.backwards) continue;
+        // Read backwards from the square at `start`: the run ends at start and goes left.
+        const std::size_t from = n - 1 - start;
+        for (std::size_t length = 1; length <= std::min(lexicon.longest(), n - from); ++length) {
+            back.add(backwards[from + length - 1]);
+            if (!lexicon.may_begin(back)) break;
+            const std::span<const Square> run{backwards.data() + from, length};
+            if (std::equal(run.begin(), run.end(), run.rbegin())) continue;  // a palindrome: once, forwards
+            const std::uint32_t entry = lexicon.find(run, back);
+            if (entry != SquareLexicon::none) hits.push_back({start + 1 - length, length, true, entry});
+        }
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
+        return a.first != b.first ? a.first < b.first : a.length > b.length;
+    });
+    for (const Hit& hit : hits) {
+        const std::size_t last = hit.first + hit.length - 1;
+        if (query.across_blanks && text[hit.first].token == text[last].token) continue;
+        const std::string explanation = bracketed(query.text, text[hit.first].place, text[last].place, hit.backwards);
+        for (std::uint32_t w = lexicon.first_spelling(hit.entry); w != SquareLexicon::none; w = lexicon.next_spelling(w))
+            if (play->listed(w)) play->add(w, explanation);
+    }
+    return play->outcome();
+}
+
+}  // namespace taalspoor
