@@ -5,8 +5,9 @@
 #include <filesystem>
 
 #include "base/file_names.h"
-#include "search/scan/found_words.h"
 #include "search/letters/puzzle_search.h"
+#include "search/solver/row_sink.h"
+#include "search/solver_table/solver_table.h"
 
 namespace {
 
@@ -22,15 +23,21 @@ const std::filesystem::path data_folder = TAALSPOOR_DATA_DIR;
 
 void run_pattern(benchmark::State& s, PuzzleQuery query, bool ranked = false) {
     const auto exceptions = std::make_shared<const IjExceptions>(IjExceptions::read(data_folder / ij_exceptions_name));
-    const WordCounts counts = ranked ? WordCounts::read(data_folder / word_counts_name) : WordCounts();
+    SolverTables tables(data_folder);
+    SolverQuery ranking = default_query(*solver_search("patroon"));
+    ranking.most_common_first = true;
     const auto search = std::get<PuzzleSearch>(PuzzleSearch::prepare(std::move(query), exceptions));
     BlockCounter events;
     std::size_t found = 0;
     std::int64_t searches = 0;
     for (auto _ : s) {
-        auto words = std::move(search.run(data_folder, [] { return false; }, events)->words);
-        if (ranked) count_and_order(words, counts, 0, WordOrder::most_common_first);
-        found = words.size();
+        if (ranked) {
+            RowSink rows(ranking, tables);
+            search.each(data_folder, [] { return false; }, events, false, [&](FoundWord&& w) { rows.add(std::move(w)); });
+            found = std::move(rows).outcome(false).rows.size();
+        } else {
+            found = search.run(data_folder, [] { return false; }, events)->words.size();
+        }
         ++searches;
     }
     s.counters["words"] = static_cast<double>(found);

@@ -7,6 +7,7 @@
 #include "base/letters.h"
 #include "search/scan/candidate_scan.h"
 #include "search/scan/word_collection.h"
+#include "search/solver/row_sink.h"
 #include "wordlist/two_letter_index.h"
 
 namespace taalspoor {
@@ -187,30 +188,46 @@ std::vector<ListRange> ranges_for(const PuzzlePattern& pattern, std::int64_t lis
 
 }  // namespace
 
-std::optional<FoundWords> PuzzleSearch::run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
-                                            EventPump& events, bool plain_words_only) const {
+std::optional<bool> PuzzleSearch::each(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                                       EventPump& events, bool plain_words_only,
+                                       const std::function<void(FoundWord&&)>& keep) const {
     PuzzlePattern::Workspace workspace;
     const ListReading reading{[this](std::int64_t list_size) { return ranges_for(pattern_, list_size); }, &filter_,
                               plain_words_only};
     // Once the work is spent every word is refused at once: the pass ends as quickly as
     // a pass that finds nothing more.
-    auto found = collect_words(folder, reading, should_stop, events, [&](std::string_view word, FoundWord& out) {
-        if (!pattern_.matches(word, workspace)) return false;
-        out.word = word;
-        return true;
-    });
-    if (!found) return std::nullopt;
-    return FoundWords{std::move(*found), workspace.too_hard};
+    const bool whole = for_each_collected_word(
+        folder, reading, should_stop, events,
+        [&](std::string_view word, FoundWord& out) {
+            if (!pattern_.matches(word, workspace)) return false;
+            out.word = word;
+            return true;
+        },
+        keep);
+    if (!whole) return std::nullopt;
+    return workspace.too_hard;
+}
+
+std::optional<FoundWords> PuzzleSearch::run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                                            EventPump& events, bool plain_words_only) const {
+    FoundWords found;
+    const auto cut_short = each(folder, should_stop, events, plain_words_only,
+                                [&](FoundWord&& word) { found.words.push_back(std::move(word)); });
+    if (!cut_short) return std::nullopt;
+    found.cut_short = *cut_short;
+    return found;
 }
 
 std::optional<SolverOutcome> solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
     const PuzzleQuery pattern{query.text, query.rules(), query.length, query.with, query.without};
     auto prepared = PuzzleSearch::prepare(pattern, tables.exceptions_for(query));
     if (const auto* error = std::get_if<QueryError>(&prepared)) throw *error;
+    RowSink rows(query, tables);
     NoEvents events;
-    auto found = std::get<PuzzleSearch>(prepared).run(tables.folder(), should_stop, events, query.plain_words);
-    if (!found) return std::nullopt;
-    return ranked_words(std::move(*found), query, tables);
+    const auto cut_short = std::get<PuzzleSearch>(prepared).each(tables.folder(), should_stop, events, query.plain_words,
+                                                                 [&](FoundWord&& word) { rows.add(std::move(word)); });
+    if (!cut_short) return std::nullopt;
+    return std::move(rows).outcome(*cut_short);
 }
 
 }  // namespace taalspoor

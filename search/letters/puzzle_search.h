@@ -35,6 +35,10 @@ public:
     // until then, cut short.
     std::optional<FoundWords> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
                                   EventPump& events, bool plain_words_only = false) const;
+    // The same words, each to keep(word) as it is found. nullopt when should_stop() ended
+    // the search; else whether the pattern's bound of work cut it short.
+    std::optional<bool> each(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
+                             EventPump& events, bool plain_words_only, const std::function<void(FoundWord&&)>& keep) const;
 
     const PuzzlePattern& pattern() const { return pattern_; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "search/scan/word_collection.h"
+#include "search/solver/row_sink.h"
 
 namespace taalspoor {
 
@@ -34,39 +35,57 @@ bool RackSearch::lays(std::string_view word, FoundWord& found, Workspace& w) con
         else return false;
     }
     if (squares == 0 || !query_.length.holds(squares)) return false;
-
-    // The word takes the first tiles of each letter, and the first blanks.
-    std::vector<std::size_t>& used = w.used;
-    used.resize(counts_.letters());
-    for (std::size_t l = 0; l < counts_.letters(); ++l) used[l] = counts_.count(static_cast<int>(l)) - left[l];
-    std::size_t blanks_used = counts_.blanks() - blanks;
     found.word = word;
     found.squares = squares;
+    return true;
+}
+
+void RackSearch::fill_leftover(FoundWord& found, Workspace& w) const {
+    // The word takes the first tiles of each letter, and the first blanks.
+    std::vector<std::size_t>& used = w.used;
+    used.assign(counts_.letters(), 0);
+    std::size_t blanks_used = 0, at = 0;
+    for (Square s; query_.rules.next_square(found.word, at, s);) {
+        const int letter = counts_.letter_of(s);
+        if (letter >= 0 && used[static_cast<std::size_t>(letter)] < counts_.count(letter)) ++used[static_cast<std::size_t>(letter)];
+        else ++blanks_used;
+    }
     found.leftover.clear();
     for (const Tile& tile : tiles_) {
         std::size_t& taken = tile.blank ? blanks_used : used[static_cast<std::size_t>(counts_.letter_of(tile.square))];
         if (taken > 0) --taken;
         else found.leftover += tile.text;
     }
-    return true;
 }
 
 std::optional<std::vector<FoundWord>> RackSearch::run(const std::filesystem::path& folder,
                                                       const std::function<bool()>& should_stop, EventPump& events,
                                                       bool plain_words_only) const {
-    if (tiles_.empty()) return std::vector<FoundWord>{};
+    std::vector<FoundWord> found;
     Workspace workspace;
-    return collect_words(folder, {nullptr, &filter_, plain_words_only}, should_stop, events,
-                         [&](std::string_view word, FoundWord& found) { return lays(word, found, workspace); });
+    if (!each(folder, should_stop, events, plain_words_only, [&](FoundWord&& word) {
+            fill_leftover(word, workspace);
+            found.push_back(std::move(word));
+        }))
+        return std::nullopt;
+    return found;
 }
 
 std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, SolverTables& tables,
                                                       const StopCheck& should_stop) {
     const RackSearch rack({query.text, query.rules(), query.length}, tables.exceptions_for(query));
+    RowSink rows(query, tables, RowOrder::most_squares_first);
+    RackSearch::Workspace workspace;
     NoEvents events;
-    auto found = rack.run(tables.folder(), should_stop, events, query.plain_words);
-    if (!found) return std::nullopt;
-    return ranked_words({std::move(*found)}, query, tables, most_squares_first);
+    // The letters left over are worked out only for the rows kept: with thousands of
+    // letters they cost more than the search.
+    if (!rack.each(tables.folder(), should_stop, events, query.plain_words, [&](FoundWord&& word) {
+            if (!rows.would_keep(word)) return;
+            rack.fill_leftover(word, workspace);
+            rows.add(std::move(word));
+        }))
+        return std::nullopt;
+    return std::move(rows).outcome(false);
 }
 
 }  // namespace taalspoor

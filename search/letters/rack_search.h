@@ -23,6 +23,7 @@
 #include "search/solver/solver_query.h"
 #include "search/squares/squares.h"
 #include "search/letters/tiles_filter.h"
+#include "search/scan/word_collection.h"
 #include "search/scan/word_filter.h"
 #include "wordlist/ij_exceptions.h"
 
@@ -46,12 +47,26 @@ public:
     std::optional<std::vector<FoundWord>> run(const std::filesystem::path& folder, const std::function<bool()>& should_stop,
                                               EventPump& events, bool plain_words_only = false) const;
 
-private:
     // The tiles of each letter still free, and taken, for one word at a time.
     struct Workspace {
         std::vector<std::size_t> left, used;
     };
-    // Can the word be laid from the tiles? Fills its squares and leftover when it can.
+    // The same words, each to keep(word) as it is found, with its number of squares but
+    // not yet its leftover (fill_leftover). False when should_stop() ended the search.
+    template <class Keep>
+    bool each(const std::filesystem::path& folder, const std::function<bool()>& should_stop, EventPump& events,
+              bool plain_words_only, Keep&& keep) const {
+        if (tiles_.empty()) return true;
+        Workspace workspace;
+        return for_each_collected_word(folder, {nullptr, &filter_, plain_words_only}, should_stop, events,
+                                       [&](std::string_view word, FoundWord& found) { return lays(word, found, workspace); },
+                                       keep);
+    }
+    // The tiles a found word leaves: it takes the first tiles of each letter, then blanks.
+    void fill_leftover(FoundWord& found, Workspace& w) const;
+
+private:
+    // Can the word be laid from the tiles? Fills its text and squares when it can.
     bool lays(std::string_view word, FoundWord& found, Workspace& w) const;
 
     std::shared_ptr<const IjExceptions> exceptions_;

@@ -1,13 +1,13 @@
 #pragma once
-// What the searches beside the eleven modes give: the words found, in the list's order
-// with the own list's words merged in their place, each once; then, as the user asks,
-// only the words counted often enough and the most common first.
+// What the searches beside the eleven modes find: the words, in the list's order with the
+// own list's words merged in their place, each once (the rows are ranked and cut by the
+// solver's row sink).
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "wordlist/word_counts.h"
+#include "base/letters.h"
 
 namespace taalspoor {
 
@@ -26,17 +26,36 @@ struct FoundWords {
     bool cut_short = false;
 };
 
-// Merges the own list's matches into the list's (both in their own order): each own word
-// in its place by the list's sort order, a word the list found already left out.
-std::vector<FoundWord> merged_with_own_words(std::vector<FoundWord> list_words, std::vector<FoundWord> own_words);
+// The own list's words found by a search, each given in its place among the list's words
+// found (both in the list's sort order): a word the list found too is left out, and an
+// own word found twice is given once.
+class OwnWordsInPlace {
+public:
+    explicit OwnWordsInPlace(std::vector<FoundWord> own_words);
+    // Before the list's word `next`: gives every own word that sorts before it; drops
+    // the own word that is `next` itself.
+    template <class Give>
+    void give_before(const std::string& next, Give&& give) {
+        if (at_ == own_.size()) return;
+        const std::string key = sort_key(next);
+        while (at_ < own_.size() && before(own_[at_], key, next)) give(std::move(own_[at_++].word));
+        while (at_ < own_.size() && own_[at_].word.word == next) ++at_;
+    }
+    template <class Give>
+    void give_rest(Give&& give) {
+        while (at_ < own_.size()) give(std::move(own_[at_++].word));
+    }
 
-enum class WordOrder { list, most_common_first };
-
-// Gives each word its count, drops those counted fewer than `threshold` times, and puts
-// the rest in the order asked for (ties in the order they came).
-void count_and_order(std::vector<FoundWord>& words, const WordCounts& counts, std::uint32_t threshold, WordOrder order);
-
-// The words that fill most squares first, in the order they had among the same number.
-void most_squares_first(std::vector<FoundWord>& words);
+private:
+    struct Waiting {
+        FoundWord word;
+        std::string key;  // its sort key
+    };
+    static bool before(const Waiting& own, const std::string& key, const std::string& word) {
+        return own.key != key ? own.key < key : own.word.word < word;
+    }
+    std::vector<Waiting> own_;
+    std::size_t at_ = 0;
+};
 
 }  // namespace taalspoor

@@ -35,22 +35,4 @@ std::string SolverTables::lists_stamp() const {
     return stamp;
 }
 
-SolverOutcome ranked_words(FoundWords found, const SolverQuery& query, SolverTables& tables,
-                           void (*arrange)(std::vector<FoundWord>&)) {
-    std::vector<FoundWord>& words = found.words;
-    if (query.counted || query.threshold > 0 || query.most_common_first)
-        count_and_order(words, *tables.counts(), static_cast<std::uint32_t>(std::min<std::size_t>(query.threshold, UINT32_MAX)),
-                        query.most_common_first ? WordOrder::most_common_first : WordOrder::list);
-    if (arrange) arrange(words);
-    SolverOutcome outcome;
-    outcome.in_all = words.size();
-    outcome.cut_short = found.cut_short;
-    const std::size_t kept = std::min(words.size(), query.most_rows);
-    outcome.rows.reserve(kept);
-    for (std::size_t k = 0; k < kept; ++k)
-        outcome.rows.push_back(
-            {std::move(words[k].word), std::move(words[k].leftover), std::move(words[k].explanation), words[k].count});
-    return outcome;
-}
-
 }  // namespace taalspoor

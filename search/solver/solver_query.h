@@ -130,13 +130,6 @@ private:
 
 using StopCheck = std::function<bool()>;
 
-// The rows of words found by a search over the list: counted when the query needs the
-// counts, those under the threshold left out, the most common first when asked (else in
-// the order found), then put in the search's own order by `arrange` where it has one
-// (which keeps that order among equals), then at most most_rows of them.
-SolverOutcome ranked_words(FoundWords found, const SolverQuery& query, SolverTables& tables,
-                           void (*arrange)(std::vector<FoundWord>&) = nullptr);
-
 // The note a front end shows under rows that a bound of work cut short.
 inline constexpr const char* cut_short_note =
     "het zoeken is afgebroken omdat het te veel rekenwerk vroeg; dit is wat tot dan gevonden was";

@@ -4,7 +4,10 @@ namespace taalspoor {
 
 Wordplay::Wordplay(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop, SquareRules rules,
                    std::shared_ptr<const IjExceptions> exceptions)
-    : query_(query), tables_(tables), should_stop_(should_stop), exceptions_(std::move(exceptions)), rules_(rules) {}
+    : should_stop_(should_stop),
+      exceptions_(std::move(exceptions)),
+      rules_(rules),
+      rows_(query, tables) {}
 
 std::optional<Wordplay> Wordplay::start(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop,
                                         const std::vector<std::string>& patterns) {
@@ -43,14 +46,15 @@ bool Wordplay::listed(std::uint32_t w) {
 void Wordplay::add(std::uint32_t w, std::string explanation) {
     if (w != last_word_) {
         last_word_ = w;
-        rows_of_last_word_ = rows_.size();
+        for (FoundWord& row : rows_of_last_word_) rows_.add(std::move(row));
+        rows_of_last_word_.clear();
     }
-    for (std::size_t row = rows_of_last_word_; row < rows_.size(); ++row)
-        if (rows_[row].explanation == explanation) return;
+    for (const FoundWord& row : rows_of_last_word_)
+        if (row.explanation == explanation) return;
     FoundWord row;
     row.word = lexicon_->word(w);
     row.explanation = std::move(explanation);
-    rows_.push_back(std::move(row));
+    rows_of_last_word_.push_back(std::move(row));
 }
 
 bool Wordplay::stopped() {
@@ -60,7 +64,9 @@ bool Wordplay::stopped() {
 
 std::optional<SolverOutcome> Wordplay::outcome() {
     if (stopped_) return std::nullopt;
-    return ranked_words({std::move(rows_), workspace_.too_hard}, query_, tables_);
+    for (FoundWord& row : rows_of_last_word_) rows_.add(std::move(row));
+    rows_of_last_word_.clear();
+    return std::move(rows_).outcome(workspace_.too_hard);
 }
 
 }  // namespace taalspoor

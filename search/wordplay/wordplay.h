@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "search/squares/puzzle_pattern.h"
+#include "search/solver/row_sink.h"
 #include "search/solver/solver_query.h"
 #include "search/wordplay/square_lexicon.h"
 
@@ -47,24 +48,25 @@ public:
     // Asked now and then in a long walk: true once the search must end.
     bool stopped();
 
-    // The rows in the order added (or the most common first, as asked), at most most_rows.
+    // The best rows in the order added (or the most common first, as asked), at most
+    // most_rows, and how many there were.
     std::optional<SolverOutcome> outcome();
 
 private:
     Wordplay(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop, SquareRules rules,
              std::shared_ptr<const IjExceptions> exceptions);
 
-    const SolverQuery& query_;
-    SolverTables& tables_;
     const StopCheck& should_stop_;
     std::shared_ptr<const IjExceptions> exceptions_;
     SquareRules rules_;
     std::shared_ptr<const SquareLexicon> lexicon_;
     std::vector<PuzzlePattern> patterns_;
     PuzzlePattern::Workspace workspace_;
-    std::vector<FoundWord> rows_;
+    RowSink rows_;
+    // The rows of the word last added, not yet given to rows_: a word's same explanation
+    // is given once.
+    std::vector<FoundWord> rows_of_last_word_;
     std::uint32_t last_word_ = SquareLexicon::none;
-    std::size_t rows_of_last_word_ = 0;  // where the rows of the word last added begin
     std::size_t asked_ = 0;
     bool stopped_ = false;
 };

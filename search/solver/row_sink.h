@@ -1,0 +1,64 @@
+#pragma once
+// Where a solver search puts its rows as it finds them: only the best `--max` are kept
+// (a bounded heap), every row is counted. Rows are counted against the commonness table
+// when the query asks for counts, a threshold or the most common first; a row counted
+// fewer times than the threshold is neither kept nor counted.
+//
+// The order is the search's own (the longest first for words from letters), then the
+// most common first when asked, then the order the rows were found in:
+//
+//     --uit kt. --max 2     kat, kit, kot, ... found in the list's order; kept: the best two of
+//                           three squares, the first found first; in_all: every word laid
+//
+// A search that must work to finish a row (the letters left over of a long rack) asks
+// `would_keep` first, and finishes only rows that will be kept.
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "search/scan/found_words.h"
+#include "search/solver/solver_query.h"
+
+namespace taalspoor {
+
+enum class RowOrder {
+    as_found,            // the order the search found them in
+    most_squares_first,  // the rows that fill most squares first
+};
+
+class RowSink {
+public:
+    RowSink(const SolverQuery& query, SolverTables& tables, RowOrder order = RowOrder::as_found);
+
+    // Gives the row its count when the query asks for counts; false when the threshold
+    // leaves it out or it would not be among the best rows kept so far. A row asked for
+    // must be added next (or not at all).
+    bool would_keep(FoundWord& row);
+    // Counts the row and keeps it among the best.
+    void add(FoundWord row);
+
+    // Rows found so far, kept or not.
+    std::uint64_t found() const { return found_; }
+    // The rows kept, the best first, and how many were found.
+    SolverOutcome outcome(bool cut_short) &&;
+
+private:
+    struct Kept {
+        FoundWord row;
+        std::uint64_t place;  // the order it was found in
+    };
+    bool better(const Kept& a, const Kept& b) const;
+    bool better_than_worst(const FoundWord& row) const;
+
+    std::size_t most_rows_;
+    std::uint32_t threshold_;
+    bool needs_counts_, most_common_first_;
+    RowOrder order_;
+    std::shared_ptr<const WordCounts> counts_;
+    std::vector<Kept> heap_;  // the worst kept row at the front
+    std::uint64_t found_ = 0;
+    bool counted_ = false;  // the row asked about by would_keep has its count
+};
+
+}  // namespace taalspoor
