@@ -40,6 +40,15 @@ std::optional<std::string> utf8_to_latin1(std::string_view utf8) {
     return out;
 }
 
+std::optional<InvalidByte> first_invalid_utf8(std::string_view utf8) {
+    std::size_t place = 1;
+    for (std::size_t i = 0; i < utf8.size(); ++place) {
+        const std::size_t at = i;
+        if (decode_one(utf8, i) < 0) return InvalidByte{place, static_cast<unsigned char>(utf8[at])};
+    }
+    return std::nullopt;
+}
+
 std::string utf8_to_latin1_lossy(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -17,6 +17,14 @@ std::optional<std::string> utf8_to_latin1(std::string_view utf8);
 // Every character outside ISO 8859-1 (and every malformed sequence) becomes foreign_character.
 std::string utf8_to_latin1_lossy(std::string_view utf8);
 std::string latin1_to_utf8(std::string_view latin1);
+
+// The first byte of a text that is no valid UTF-8 and its place among the characters
+// (1-based), so that a refusal can name it: "\xFFab" -> {1, 0xFF}. nullopt: valid.
+struct InvalidByte {
+    std::size_t place;
+    unsigned char byte;
+};
+std::optional<InvalidByte> first_invalid_utf8(std::string_view utf8);
 // The same, appended to `out`.
 void append_utf8(std::string& out, std::string_view latin1);
 // Appended as UTF-8, or as the ISO 8859-1 bytes they are.

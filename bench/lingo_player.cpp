@@ -27,7 +27,7 @@ struct Played {
 // Plays every word in play of the helper's game as the answer.
 void play_all(LingoHelper& helper, Played& played) {
     const LingoWords& words = helper.words();
-    const std::size_t first = helper.first_advice();
+    const std::size_t first = *helper.first_advice();
     std::vector<std::size_t> all(words.size());
     for (std::size_t w = 0; w < all.size(); ++w) all[w] = w;
     for (std::size_t answer = 0; answer < words.size(); ++answer) {
@@ -36,7 +36,7 @@ void play_all(LingoHelper& helper, Played& played) {
         int guesses = 1;
         while (guess != answer) {
             possible = lingo_left(words, possible, words.word(guess), lingo_code(words.word(guess), words.word(answer)));
-            guess = helper.advice(possible);
+            guess = *helper.advice(possible);
             ++guesses;
         }
         played.games.emplace_back(helper.spelling(answer), guesses);

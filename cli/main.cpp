@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -79,10 +80,12 @@ int usage_error(const std::string& reason) {
 }
 
 // A search beside the modes over the working folder's lists. Exit status 0, also with
-// nothing found; 1 for a pattern the search refuses; 2 for an option it refuses; 3 when a
-// file cannot be read.
+// nothing found; 1 for a question that cannot be read or has no answer; 2 for an option
+// the search refuses; 3 when a file cannot be read; 4 when memory or a bound of work
+// ended it (after what was found until then).
 int run_beside_the_modes(const cli::Options& options) {
     try {
+        if (options.invalid_text) throw *options.invalid_text;
         SolverTables tables(".", std::make_shared<KeptFiles>("."));
         return cli::print_outcome(*run_solver_query(*options.search, options.solver, tables, [] { return false; }), options);
     } catch (const FileError& e) {
@@ -91,6 +94,9 @@ int run_beside_the_modes(const cli::Options& options) {
         if (e.about_an_option()) return usage_error(e.message());
         std::cerr << latin1_to_utf8(e.message()) << '\n';
         return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "taalspoor-zoek: " << out_of_memory_note << '\n';
+        return 4;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "base/latin1.h"
 #include "base/whole_number.h"
@@ -81,6 +82,12 @@ std::optional<const SolverSearch*> chosen_search(const std::vector<std::string>&
 
 const char* owner_of_modes = "de zoekwijzen (--modus)";
 
+std::string invalid_byte_text(unsigned char byte) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", byte);
+    return std::string("ongeldig teken (byte ") + hex + ")";
+}
+
 }  // namespace
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
@@ -108,7 +115,16 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
                                        (options.search->text == QueryText::required || !is_option(args[i + 1]));
             if (options.search->text == QueryText::required && !value_follows)
                 return error = arg + " verwacht " + options.search->value_name, std::nullopt;
-            if (value_follows) options.solver.text = utf8_to_latin1_lossy(args[++i]);
+            // An option never takes the next option as its value: --verborgen --max 3.
+            if (value_follows && solver_option(args[i + 1]))
+                return error = arg + " verwacht " + options.search->value_name + ", niet de optie " + args[i + 1],
+                       std::nullopt;
+            if (value_follows) {
+                if (const auto invalid = first_invalid_utf8(args[i + 1])) {
+                    options.invalid_text = QueryError{.place = invalid->place, .what = invalid_byte_text(invalid->byte)};
+                }
+                options.solver.text = utf8_to_latin1_lossy(args[++i]);
+            }
         } else if (const CommandOption* command = command_option(arg);
                    command && (command->every_search || !options.search)) {
             if (command->value_name && !has_value) return error = arg + " verwacht " + command->value_name, std::nullopt;
@@ -116,6 +132,9 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         } else if (const TakenOption* taken = options.search ? options.search->taken(arg) : nullptr) {
             if (taken->shown_value_name() && !has_value)
                 return error = arg + " verwacht " + taken->shown_value_name(), std::nullopt;
+            if (taken->shown_value_name() && (solver_option(args[i + 1]) || solver_search(args[i + 1])))
+                return error = arg + " verwacht " + taken->shown_value_name() + ", niet de optie " + args[i + 1],
+                       std::nullopt;
             given.push_back({taken, taken->shown_value_name() ? utf8_to_latin1_lossy(args[++i]) : std::string()});
         } else if (command || solver_option(arg) || solver_search(arg)) {
             return error = arg + " hoort niet bij " + owner, std::nullopt;

@@ -26,6 +26,8 @@ struct Options {
     bool latin1_output = false;
     bool help = false;
     SolverQuery solver;  // the search beside the modes, its defaults and the options given
+    // The search's text held bytes that are no UTF-8: the question cannot be read.
+    std::optional<QueryError> invalid_text;
 };
 
 // One option of the modes, or of every search, each once: --help is made from these.

@@ -32,9 +32,11 @@ int print_outcome(const SolverOutcome& outcome, const Options& options) {
                       << (outcome.in_all <= max->range.most ? " toont ze allemaal" : " toont er meer");
         std::cerr << '\n';
     }
-    if (outcome.nothing_left.empty()) return 0;
-    std::cerr << "taalspoor-zoek: " << latin1_to_utf8(outcome.nothing_left) << '\n';
-    return 1;
+    if (!outcome.nothing_left.empty()) {
+        std::cerr << "taalspoor-zoek: " << latin1_to_utf8(outcome.nothing_left) << '\n';
+        return 1;
+    }
+    return outcome.cut_short ? 4 : 0;
 }
 
 }  // namespace taalspoor::cli

@@ -264,9 +264,8 @@ void PuzzleHelpWindow::show_error(const QString& message) {
 void PuzzleHelpWindow::update_count_line() {
     const std::size_t kept = model_->all_rows().size(), shown = model_->shown();
     // The rows say which search made them, whatever is chosen now.
-    const bool sets = model_->search() && model_->search()->columns.sets;
-    QString line = in_all_ == 1 ? (sets ? QStringLiteral("1 combinatie") : QStringLiteral("1 woord"))
-                                : (sets ? QStringLiteral("%1 combinaties") : QStringLiteral("%1 woorden")).arg(number(in_all_));
+    const RowColumns columns = model_->search() ? model_->search()->columns : RowColumns{};
+    QString line = QStringLiteral("%1 %2").arg(number(in_all_), QString::fromUtf8(in_all_ == 1 ? row_noun(columns) : rows_noun(columns)));
     if (cut_short_) line = QStringLiteral("minstens %1 (het zoeken is afgebroken)").arg(line);
     if (kept < in_all_) line += QStringLiteral(", de beste %1 bewaard").arg(number(kept));
     if (shown < kept) line += QStringLiteral(", toont 1 tot %1").arg(number(shown));

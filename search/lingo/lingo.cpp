@@ -182,20 +182,23 @@ std::vector<std::uint8_t> LingoHelper::letters_of(const std::vector<Square>& squ
     return numbers;
 }
 
-std::size_t LingoHelper::first_advice() {
+std::optional<std::size_t> LingoHelper::first_advice(const StopCheck& should_stop) {
     const std::string key = cache_key(query_);
     if (const auto kept = cached_advice(key, tables_))
         for (std::size_t w = 0; w < in_play_.size(); ++w)
             if (in_play_[w].spelling == *kept) return w;
     std::vector<std::size_t> all(words_.size());
     for (std::size_t w = 0; w < all.size(); ++w) all[w] = w;
-    const std::size_t advice = lingo_advice(words_, all).word;
-    keep_advice(key, in_play_[advice].spelling, tables_);
-    return advice;
+    const auto advice = lingo_advice(words_, all, should_stop);
+    if (!advice) return std::nullopt;
+    keep_advice(key, in_play_[advice->word].spelling, tables_);
+    return advice->word;
 }
 
-std::size_t LingoHelper::advice(const std::vector<std::size_t>& possible) const {
-    return lingo_advice(words_, possible).word;
+std::optional<std::size_t> LingoHelper::advice(const std::vector<std::size_t>& possible, const StopCheck& should_stop) const {
+    const auto advice = lingo_advice(words_, possible, should_stop);
+    if (!advice) return std::nullopt;
+    return advice->word;
 }
 
 std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
@@ -216,8 +219,9 @@ std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables&
         possible = lingo_left(words, possible, helper->letters_of(guesses[k].first), code_of_signs(guesses[k].second));
         if (possible.empty()) return nothing_left("geen woord past meer na de poging " + query.guesses[k]);
     }
-    const std::size_t advice = guesses.empty() ? helper->first_advice() : helper->advice(possible);
-    outcome.heading = {"advies: " + helper->spelling(advice), "mogelijk: " + std::to_string(possible.size())};
+    const auto advice = guesses.empty() ? helper->first_advice(should_stop) : helper->advice(possible, should_stop);
+    if (!advice) return std::nullopt;
+    outcome.heading = {"advies: " + helper->spelling(*advice), "mogelijk: " + std::to_string(possible.size())};
     std::stable_sort(possible.begin(), possible.end(), [&](std::size_t a, std::size_t b) { return helper->count(a) > helper->count(b); });
     outcome.in_all = possible.size();
     for (std::size_t k = 0; k < possible.size() && k < query.most_rows; ++k)

@@ -32,10 +32,11 @@ public:
     // A guess's squares as the numbers of the words' letters.
     std::vector<std::uint8_t> letters_of(const std::vector<Square>& squares);
 
-    // The advice before any guess: kept in lingo-advies.txt beside the list once worked out.
-    std::size_t first_advice();
+    // The advice before any guess: kept as lingo-advies.txt where the front end keeps
+    // texts, once worked out. nullopt when should_stop() ended the work.
+    std::optional<std::size_t> first_advice(const StopCheck& should_stop = {});
     // The advice for these possible words (not empty).
-    std::size_t advice(const std::vector<std::size_t>& possible) const;
+    std::optional<std::size_t> advice(const std::vector<std::size_t>& possible, const StopCheck& should_stop = {}) const;
 
     // A word in play: the first spelling of its squares, with the highest count of them.
     struct InPlay {

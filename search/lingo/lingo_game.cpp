@@ -217,10 +217,11 @@ struct Scored {
 
 }  // namespace
 
-LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible) {
+std::optional<LingoAdvice> lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible,
+                                        const std::function<bool()>& should_stop) {
     double total = 0;
     for (const std::size_t a : possible) total += words.prior[a];
-    if (possible.size() == 1) return {possible.front(), 0};
+    if (possible.size() == 1) return LingoAdvice{possible.front(), 0};
     std::vector<bool> is_answer(words.size(), false);
     for (const std::size_t a : possible) is_answer[a] = true;
     const bool small = std::all_of(words.letters.begin(), words.letters.end(), [](std::uint8_t l) { return l < 64; });
@@ -271,8 +272,14 @@ LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>
     // The bound shrinks as any part finds a better guess.
     std::atomic<double> bound = best.left * (1 + 1e-12);
     std::vector<Scored> bests(most_parts, best);  // the best of each part
+    // The first part asks should_stop() now and then and tells the others.
+    std::atomic<bool> stopped = false;
     in_parts(words.size(), words.squares, small, [&](std::size_t from, std::size_t to, Partition& own, std::size_t part) {
         for (std::size_t k = from; k < to; ++k) {
+            if ((k - from) % 64 == 0) {
+                if (part == 0 && should_stop && should_stop()) stopped = true;
+                if (stopped.load(std::memory_order_relaxed)) return;
+            }
             const std::size_t g = promise[k].second;
             const auto left = own.left(words, g, is_answer[g], answers, bound.load(std::memory_order_relaxed));
             if (!left) continue;
@@ -283,8 +290,9 @@ LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>
             for (double now = bound.load(); tighter < now && !bound.compare_exchange_weak(now, tighter);) {}
         }
     });
+    if (stopped) return std::nullopt;
     best = *std::min_element(bests.begin(), bests.end(), better);
-    return {best.word, best.left / total};
+    return LingoAdvice{best.word, best.left / total};
 }
 
 }  // namespace taalspoor

@@ -19,6 +19,8 @@
 // common.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,7 +56,9 @@ struct LingoAdvice {
 };
 
 // The advice for the possible words (a non-empty set of words in play, by their places).
-LingoAdvice lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible);
+// nullopt when should_stop() (asked every millisecond or so) ended the work.
+std::optional<LingoAdvice> lingo_advice(const LingoWords& words, const std::vector<std::size_t>& possible,
+                                        const std::function<bool()>& should_stop = {});
 
 // The words left of `possible` when `guess` gave `code`.
 std::vector<std::size_t> lingo_left(const LingoWords& words, const std::vector<std::size_t>& possible,

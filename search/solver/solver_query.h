@@ -130,6 +130,9 @@ private:
 
 using StopCheck = std::function<bool()>;
 
+// What a front end says when a search ran out of memory.
+inline constexpr const char* out_of_memory_note = "te weinig geheugen voor deze zoekopdracht";
+
 // The note a front end shows under rows that a bound of work cut short.
 inline constexpr const char* cut_short_note =
     "het zoeken is afgebroken omdat het te veel rekenwerk vroeg; dit is wat tot dan gevonden was";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/latin1.h"
+#include "base/letters.h"
 #include "base/whole_number.h"
 
 namespace taalspoor {
@@ -28,10 +29,16 @@ const TakenOption* SolverSearch::taken(std::string_view option_name) const {
 
 SolverQuery default_query(const SolverSearch& search) { return search.defaults; }
 
+const char* rows_noun(const RowColumns& columns) {
+    return columns.sets ? "combinaties" : columns.explanation ? "rijen" : "woorden";
+}
+
+const char* row_noun(const RowColumns& columns) { return columns.sets ? "combinatie" : columns.explanation ? "rij" : "woord"; }
+
 std::optional<std::string> kept_rows_note(const SolverOutcome& outcome) {
     if (outcome.rows.size() >= outcome.in_all) return std::nullopt;
     return std::to_string(outcome.rows.size()) + " van " + (outcome.cut_short ? "minstens " : "") +
-           std::to_string(outcome.in_all) + (outcome.search->columns.sets ? " combinaties" : " woorden") + " getoond";
+           std::to_string(outcome.in_all) + " " + rows_noun(outcome.search->columns) + " getoond";
 }
 
 void append_row_line(std::string& out, const SolverRow& row, const RowColumns& columns, bool with_count, bool as_utf8) {
@@ -147,9 +154,23 @@ std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search
     return query;
 }
 
+std::optional<QueryError> check_query_text(const SolverSearch& search, const std::string& text) {
+    // A pattern says itself what is wrong with it; every other text a search needs holds a
+    // letter, or a blank where the search lays tiles.
+    if (search.text != QueryText::required || std::string_view(search.value_name) == "PATROON") return std::nullopt;
+    const bool letter = std::any_of(text.begin(), text.end(), [](char c) {
+        return is_letter(static_cast<unsigned char>(c)) || c == '.' || c == '?';
+    });
+    if (letter) return std::nullopt;
+    const std::string_view kind = search.value_name;
+    return QueryError{.what = std::string("geen letters in ") +
+                              (kind == "TEKST" ? "de tekst" : kind == "WOORD" ? "het woord" : "de invoer")};
+}
+
 std::optional<SolverOutcome> run_solver_query(const SolverSearch& search, const SolverQuery& query, SolverTables& tables,
                                               const StopCheck& should_stop) {
     if (auto refused = check_solver_query(search, query)) throw *refused;
+    if (auto refused = check_query_text(search, query.text)) throw *refused;
     auto outcome = search.run(query, tables, should_stop);
     if (outcome) outcome->search = &search;
     return outcome;

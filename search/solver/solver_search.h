@@ -113,6 +113,11 @@ const SolverOption* solver_option(std::string_view name);
 // the count is asked for; UTF-8, or the list's ISO 8859-1.
 void append_row_line(std::string& out, const SolverRow& row, const RowColumns& columns, bool with_count, bool as_utf8);
 
+// What a search's rows are, counted: "combinaties" (sets of words), "rijen" (a word may
+// answer in several rows), "woorden"; and one of them.
+const char* rows_noun(const RowColumns& columns);
+const char* row_noun(const RowColumns& columns);
+
 // "4 van 2312 combinaties getoond" (with "minstens" when cut short) when the outcome
 // kept fewer rows than it found; nothing otherwise.
 std::optional<std::string> kept_rows_note(const SolverOutcome& outcome);
@@ -140,6 +145,10 @@ QueryError out_of_range(const TakenOption& taken);
 // The options' values against what the search allows: the numbers in their ranges, a
 // length of at least 1 whose first bound is not above the second.
 std::optional<QueryError> check_solver_query(const SolverSearch& search, const SolverQuery& query);
+
+// A text the search cannot read for want of letters: "geen letters in de tekst". A search
+// whose text is optional runs on any text, an empty one too.
+std::optional<QueryError> check_query_text(const SolverSearch& search, const std::string& text);
 
 // Checks the query and runs it: the rows, with the search that gave them. Throws
 // QueryError for a query it refuses, FileError when a file cannot be read; nullopt

@@ -53,9 +53,17 @@ struct Hit {
     std::uint32_t entry;
 };
 
+// A text longer than this shows each hidden word with at most `context` characters on
+// either side, "..." where it is cut: a row never repeats a long text whole.
+constexpr std::size_t whole_text_shown = 80, context = 20;
+
 std::string bracketed(const std::string& text, SquarePlace from, SquarePlace to, bool backwards) {
-    return (backwards ? "<- " : "") + text.substr(0, from.begin) + "[" + text.substr(from.begin, to.end - from.begin) + "]" +
-           text.substr(to.end);
+    const bool cut = text.size() > whole_text_shown;
+    const std::size_t left = cut && from.begin > context ? from.begin - context : 0;
+    const std::size_t right = cut ? std::min(text.size(), to.end + context) : text.size();
+    return (backwards ? "<- " : "") + std::string(left > 0 ? "..." : "") + text.substr(left, from.begin - left) + "[" +
+           text.substr(from.begin, to.end - from.begin) + "]" + text.substr(to.end, right - to.end) +
+           (right < text.size() ? "..." : "");
 }
 
 }  // namespace
@@ -70,7 +78,7 @@ std::optional<SolverOutcome> solve_hidden_words(const SolverQuery& query, Solver
     for (std::size_t k = 0; k < n; ++k) forwards[k] = backwards[n - 1 - k] = text[k].square;
 
     std::vector<Hit> hits;
-    for (std::size_t start = 0; start < n; ++start) {
+    for (std::size_t start = 0; start < n && !play->stopped(); ++start) {
         SquareHash ahead, back;
         for (std::size_t length = 1; length <= std::min(lexicon.longest(), n - start); ++length) {
             ahead.add(forwards[start + length - 1]);
@@ -94,6 +102,7 @@ std::optional<SolverOutcome> solve_hidden_words(const SolverQuery& query, Solver
         return a.first != b.first ? a.first < b.first : a.length > b.length;
     });
     for (const Hit& hit : hits) {
+        if (play->stopped()) break;
         const std::size_t last = hit.first + hit.length - 1;
         if (query.across_blanks && text[hit.first].token == text[last].token) continue;
         const std::string explanation = bracketed(query.text, text[hit.first].place, text[last].place, hit.backwards);

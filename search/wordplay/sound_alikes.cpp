@@ -19,9 +19,10 @@ std::optional<SolverOutcome> solve_sound_alikes(const SolverQuery& query, Solver
     folded.exact = false;
     std::vector<Square> given, squares;
     word_squares(query.text, folded, given);
-    const auto& by_key = lexicon.words_by(sound_key);
-    const auto same = by_key.find(key);
-    if (same == by_key.end()) return play->outcome();
+    const auto* by_key = lexicon.words_by(sound_key, should_stop);
+    if (!by_key) return std::nullopt;
+    const auto same = by_key->find(key);
+    if (same == by_key->end()) return play->outcome();
     for (const std::uint32_t w : same->second) {
         word_squares(lexicon.word(w), folded, squares);
         if (squares != given && play->listed(w)) play->add(w, key);

@@ -110,15 +110,18 @@ std::uint32_t SquareLexicon::find(std::span<const Square> squares, const SquareH
     return none;
 }
 
-const SquareLexicon::WordsByKey& SquareLexicon::words_by(WordKey key) const {
+const SquareLexicon::WordsByKey* SquareLexicon::words_by(WordKey key, const std::function<bool()>& should_stop) const {
     const std::lock_guard lock(keyed_->mutex);
     auto& index = keyed_->by_key[key];
     if (!index) {
         auto made = std::make_unique<WordsByKey>();
-        for (std::uint32_t w = 0; w < words_.size(); ++w) (*made)[key(words_[w])].push_back(w);
+        for (std::uint32_t w = 0; w < words_.size(); ++w) {
+            if (w % 4096 == 0 && should_stop()) return nullptr;
+            (*made)[key(words_[w])].push_back(w);
+        }
         index = std::move(made);
     }
-    return *index;
+    return index.get();
 }
 
 const std::string& SquareLexicon::shown_spelling(std::uint32_t entry) const {

@@ -74,7 +74,8 @@ public:
     // lexicon, so that later searches look their key up at once.
     using WordKey = std::string (*)(std::string_view word);
     using WordsByKey = std::unordered_map<std::string, std::vector<std::uint32_t>>;
-    const WordsByKey& words_by(WordKey key) const;
+    // nullptr when should_stop() ended the making (it is made again at the next asking).
+    const WordsByKey* words_by(WordKey key, const std::function<bool()>& should_stop) const;
 
 private:
     struct Place {
