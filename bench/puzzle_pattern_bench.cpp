@@ -34,7 +34,7 @@ void run_pattern(benchmark::State& s, PuzzleQuery query, bool ranked = false) {
         if (ranked) {
             RowSink rows(ranking, tables);
             search.each(data_folder, [] { return false; }, events, false, [&](FoundWord&& w) { rows.add(std::move(w)); });
-            found = std::move(rows).outcome(false).rows.size();
+            found = std::move(rows).outcome().rows.size();
         } else {
             found = search.run(data_folder, [] { return false; }, events)->words.size();
         }

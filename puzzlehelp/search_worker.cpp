@@ -63,7 +63,7 @@ void SearchWorker::start(const SolverSearch& search, SolverQuery query) {
         } catch (const FileError& error) {
             deliver_failure(number, from_latin1(error.what()));
         } catch (const std::bad_alloc&) {
-            deliver_failure(number, QStringLiteral("te weinig geheugen voor deze zoekopdracht"));
+            deliver_failure(number, QString::fromUtf8(out_of_memory_note));
         } catch (const std::exception& error) {
             deliver_failure(number, QStringLiteral("de zoekopdracht liep vast: %1").arg(QString::fromLocal8Bit(error.what())));
         } catch (...) {

@@ -408,7 +408,7 @@ AnagramSearch::AnagramSearch(AnagramQuery query, std::shared_ptr<const IjExcepti
         throw QueryError{.option = "--woorden", .what = "moet tussen 1 en " + std::to_string(most_words_in_a_set) + " liggen"};
 }
 
-std::optional<SolverOutcome> solve_anagram_sets(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+bool solve_anagram_sets(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
     const AnagramQuery anagrams{query.text,
                                 query.rules(),
                                 query.most_words,
@@ -420,19 +420,18 @@ std::optional<SolverOutcome> solve_anagram_sets(const SolverQuery& query, Solver
     NoEvents events;
     const auto found =
         AnagramSearch(anagrams, tables.exceptions_for(query), tables.counts()).run(tables.folder(), should_stop, events);
-    if (!found) return std::nullopt;
-    SolverOutcome outcome;
-    outcome.in_all = found->sets_in_all;
-    outcome.cut_short = found->cut_short;
+    if (!found) return false;
     for (const AnagramSet& set : found->sets) {
         SolverRow row{.count = set.least_count};
         for (const std::string& word : set.words) {
             if (!row.text.empty()) row.text += set_word_separator;
             row.text += word;
         }
-        outcome.rows.push_back(std::move(row));
+        rows.add_ranked(std::move(row));
     }
-    return outcome;
+    rows.found_in_all(found->sets_in_all);
+    if (found->cut_short) rows.cut_short();
+    return true;
 }
 
 }  // namespace taalspoor

@@ -27,6 +27,7 @@
 
 #include "base/event_pump.h"
 #include "base/query_error.h"
+#include "search/solver/row_sink.h"
 #include "search/solver/solver_query.h"
 #include "search/squares/squares.h"
 #include "wordlist/ij_exceptions.h"
@@ -84,6 +85,6 @@ private:
 // Anagrams into several words as a row of the solver table: the query's text is the
 // letters, --met the word every set holds; a row is a set, its words separated by
 // set_word_separator.
-std::optional<SolverOutcome> solve_anagram_sets(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop);
+bool solve_anagram_sets(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop);
 
 }  // namespace taalspoor

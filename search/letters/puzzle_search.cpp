@@ -218,16 +218,16 @@ std::optional<FoundWords> PuzzleSearch::run(const std::filesystem::path& folder,
     return found;
 }
 
-std::optional<SolverOutcome> solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+bool solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
     const PuzzleQuery pattern{query.text, query.rules(), query.length, query.with, query.without};
     auto prepared = PuzzleSearch::prepare(pattern, tables.exceptions_for(query));
     if (const auto* error = std::get_if<QueryError>(&prepared)) throw *error;
-    RowSink rows(query, tables);
     NoEvents events;
     const auto cut_short = std::get<PuzzleSearch>(prepared).each(tables.folder(), should_stop, events, query.plain_words,
                                                                  [&](FoundWord&& word) { rows.add(std::move(word)); });
-    if (!cut_short) return std::nullopt;
-    return std::move(rows).outcome(*cut_short);
+    if (!cut_short) return false;
+    if (*cut_short) rows.cut_short();
+    return true;
 }
 
 }  // namespace taalspoor

@@ -15,6 +15,7 @@
 #include "base/event_pump.h"
 #include "search/scan/found_words.h"
 #include "search/squares/puzzle_pattern.h"
+#include "search/solver/row_sink.h"
 #include "search/solver/solver_query.h"
 #include "search/scan/word_filter.h"
 #include "wordlist/ij_exceptions.h"
@@ -51,6 +52,6 @@ private:
 };
 
 // The puzzle pattern as a row of the solver table: the query's text is the pattern.
-std::optional<SolverOutcome> solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop);
+bool solve_puzzle_pattern(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop);
 
 }  // namespace taalspoor

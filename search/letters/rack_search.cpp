@@ -71,10 +71,9 @@ std::optional<std::vector<FoundWord>> RackSearch::run(const std::filesystem::pat
     return found;
 }
 
-std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, SolverTables& tables,
-                                                      const StopCheck& should_stop) {
+bool solve_words_from_letters(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
     const RackSearch rack({query.text, query.rules(), query.length}, tables.exceptions_for(query));
-    RowSink rows(query, tables, RowOrder::most_squares_first);
+    rows.order_by(RowOrder::most_squares_first);
     RackSearch::Workspace workspace;
     NoEvents events;
     // The letters left over are worked out only for the rows kept: with thousands of
@@ -84,8 +83,8 @@ std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, 
             rack.fill_leftover(word, workspace);
             rows.add(std::move(word));
         }))
-        return std::nullopt;
-    return std::move(rows).outcome(false);
+        return false;
+    return true;
 }
 
 }  // namespace taalspoor

@@ -20,6 +20,7 @@
 
 #include "base/event_pump.h"
 #include "search/scan/found_words.h"
+#include "search/solver/row_sink.h"
 #include "search/solver/solver_query.h"
 #include "search/squares/squares.h"
 #include "search/letters/tiles_filter.h"
@@ -78,7 +79,6 @@ private:
 
 // Words from letters as a row of the solver table: the query's text is the tiles; the
 // words that fill most squares come first.
-std::optional<SolverOutcome> solve_words_from_letters(const SolverQuery& query, SolverTables& tables,
-                                                      const StopCheck& should_stop);
+bool solve_words_from_letters(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop);
 
 }  // namespace taalspoor

@@ -17,6 +17,7 @@
 
 #include "base/query_error.h"
 #include "search/lingo/lingo.h"
+#include "search/solver/row_sink.h"
 #include "search/scan/word_collection.h"
 
 namespace taalspoor {
@@ -201,17 +202,17 @@ std::optional<std::size_t> LingoHelper::advice(const std::vector<std::size_t>& p
     return advice->word;
 }
 
-std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
+bool solve_lingo(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
     auto helper = LingoHelper::start(query, tables, should_stop);
-    if (!helper) return std::nullopt;
+    if (!helper) return false;
     const LingoWords& words = helper->words();
     std::vector<std::size_t> possible(words.size());
     for (std::size_t w = 0; w < possible.size(); ++w) possible[w] = w;
-    SolverOutcome outcome;
     const auto nothing_left = [&](std::string why) {
-        outcome.heading = {"advies: -", "mogelijk: 0"};
-        outcome.nothing_left = std::move(why);
-        return outcome;
+        rows.add_heading("advies: -");
+        rows.add_heading("mogelijk: 0");
+        rows.nothing_left(std::move(why));
+        return true;
     };
     if (possible.empty()) return nothing_left("geen woord in de lijsten past bij dit spel");
     const auto& guesses = helper->guesses();
@@ -220,13 +221,12 @@ std::optional<SolverOutcome> solve_lingo(const SolverQuery& query, SolverTables&
         if (possible.empty()) return nothing_left("geen woord past meer na de poging " + query.guesses[k]);
     }
     const auto advice = guesses.empty() ? helper->first_advice(should_stop) : helper->advice(possible, should_stop);
-    if (!advice) return std::nullopt;
-    outcome.heading = {"advies: " + helper->spelling(*advice), "mogelijk: " + std::to_string(possible.size())};
+    if (!advice) return false;
+    rows.add_heading("advies: " + helper->spelling(*advice));
+    rows.add_heading("mogelijk: " + std::to_string(possible.size()));
     std::stable_sort(possible.begin(), possible.end(), [&](std::size_t a, std::size_t b) { return helper->count(a) > helper->count(b); });
-    outcome.in_all = possible.size();
-    for (std::size_t k = 0; k < possible.size() && k < query.most_rows; ++k)
-        outcome.rows.push_back({helper->spelling(possible[k]), {}, {}, helper->count(possible[k])});
-    return outcome;
+    for (const std::size_t w : possible) rows.add_ranked({helper->spelling(w), {}, {}, helper->count(w)});
+    return true;
 }
 
 }  // namespace taalspoor

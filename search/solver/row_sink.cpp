@@ -52,11 +52,19 @@ void RowSink::add(FoundWord row) {
     }
 }
 
-SolverOutcome RowSink::outcome(bool cut_short) && {
+void RowSink::add_ranked(SolverRow row) {
+    ++found_;
+    if (ranked_.size() < most_rows_) ranked_.push_back(std::move(row));
+}
+
+SolverOutcome RowSink::outcome() && {
     std::sort_heap(heap_.begin(), heap_.end(), [this](const Kept& a, const Kept& b) { return better(a, b); });
     SolverOutcome outcome;
+    outcome.heading = std::move(heading_);
+    outcome.nothing_left = std::move(nothing_left_);
     outcome.in_all = found_;
-    outcome.cut_short = cut_short;
+    outcome.cut_short = cut_short_;
+    outcome.rows = std::move(ranked_);
     outcome.rows.reserve(heap_.size());
     for (Kept& k : heap_)
         outcome.rows.push_back({std::move(k.row.word), std::move(k.row.leftover), std::move(k.row.explanation), k.row.count});

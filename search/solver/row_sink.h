@@ -11,10 +11,16 @@
 //                           three squares, the first found first; in_all: every word laid
 //
 // A search that must work to finish a row (the letters left over of a long rack) asks
-// `would_keep` first, and finishes only rows that will be kept.
+// `would_keep` first, and finishes only rows that will be kept. A search that ranks its
+// rows itself (the anagrams' sets, the Lingo helper's words) gives them best first with
+// add_ranked. Lines before the rows, why no row can be, and a bound of work that ended
+// the search are told to the sink too: it makes the outcome every front end shows.
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "search/scan/found_words.h"
@@ -37,11 +43,24 @@ public:
     bool would_keep(FoundWord& row);
     // Counts the row and keeps it among the best.
     void add(FoundWord row);
+    // A row the search ranked itself, no better than those given before: kept while there
+    // is room. found_in_all tells how many it found, when that is more than it gave.
+    void add_ranked(SolverRow row);
+    void found_in_all(std::uint64_t rows) { found_ = std::max(found_, rows); }
+
+    // The search's own order, before any row is added.
+    void order_by(RowOrder order) { order_ = order; }
+    // A line before the rows (the Lingo helper's advice).
+    void add_heading(std::string line) { heading_.push_back(std::move(line)); }
+    // No row can be, and why: the front end says so (taalspoor-zoek exits 1).
+    void nothing_left(std::string why) { nothing_left_ = std::move(why); }
+    // A bound of work ended the search: its rows are what it found until then.
+    void cut_short() { cut_short_ = true; }
 
     // Rows found so far, kept or not.
     std::uint64_t found() const { return found_; }
     // The rows kept, the best first, and how many were found.
-    SolverOutcome outcome(bool cut_short) &&;
+    SolverOutcome outcome() &&;
 
 private:
     struct Kept {
@@ -57,8 +76,19 @@ private:
     RowOrder order_;
     std::shared_ptr<const WordCounts> counts_;
     std::vector<Kept> heap_;  // the worst kept row at the front
+    std::vector<SolverRow> ranked_;
+    std::vector<std::string> heading_;
+    std::string nothing_left_;
+    bool cut_short_ = false;
     std::uint64_t found_ = 0;
     bool counted_ = false;  // the row asked about by would_keep has its count
 };
+
+// How every search of the solver table runs: it reads the query, puts each row it finds
+// in `rows` (which keeps the best --max and counts them all, so a search holds no more
+// than those and its working state) and asks should_stop() at least every few
+// milliseconds of work. False when should_stop() ended it. Throws QueryError for a
+// question it refuses, FileError for a file it cannot read.
+using SolverRun = bool(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop);
 
 }  // namespace taalspoor

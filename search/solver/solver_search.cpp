@@ -171,8 +171,10 @@ std::optional<SolverOutcome> run_solver_query(const SolverSearch& search, const 
                                               const StopCheck& should_stop) {
     if (auto refused = check_solver_query(search, query)) throw *refused;
     if (auto refused = check_query_text(search, query.text)) throw *refused;
-    auto outcome = search.run(query, tables, should_stop);
-    if (outcome) outcome->search = &search;
+    RowSink rows(query, tables);
+    if (!search.run(query, tables, rows, should_stop)) return std::nullopt;
+    SolverOutcome outcome = std::move(rows).outcome();
+    outcome.search = &search;
     return outcome;
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "base/query_error.h"
+#include "search/solver/row_sink.h"
 #include "search/solver/solver_query.h"
 
 namespace taalspoor {
@@ -92,9 +93,8 @@ struct SolverSearch {
     RowColumns columns;
     SolverQuery defaults;
     std::vector<TakenOption> takes;
-    // Runs a query that check_solver_query accepted. nullopt when should_stop() ended it;
-    // throws QueryError for a pattern it refuses, FileError for a file it cannot read.
-    std::optional<SolverOutcome> (*run)(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop);
+    // Runs a query that check_solver_query accepted (row_sink.h: the run contract).
+    SolverRun* run;
     // The Puzzelhulp window gives it a page of its own (the Lingo helper's grid) rather than
     // a place among its choices.
     bool own_page = false;

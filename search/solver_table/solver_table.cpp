@@ -14,8 +14,7 @@
 
 namespace taalspoor {
 
-// The wordplay searches of the cryptogram, each in a file of its own.
-using SolverRun = std::optional<SolverOutcome>(const SolverQuery&, SolverTables&, const StopCheck&);
+// The wordplay searches of the cryptogram and the Lingo helper, each in a file of its own.
 SolverRun solve_lingo, solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions, solve_sound_alikes;
 
 namespace {

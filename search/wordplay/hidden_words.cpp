@@ -68,9 +68,9 @@ std::string bracketed(const std::string& text, SquarePlace from, SquarePlace to,
 
 }  // namespace
 
-std::optional<SolverOutcome> solve_hidden_words(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
-    auto play = Wordplay::start(query, tables, should_stop, {query.filter});
-    if (!play) return std::nullopt;
+bool solve_hidden_words(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, rows, should_stop, {query.filter});
+    if (!play) return false;
     const SquareLexicon& lexicon = play->lexicon();
     const std::vector<TextSquare> text = text_squares(query.text, play->rules());
     const std::size_t n = text.size();
@@ -109,7 +109,7 @@ std::optional<SolverOutcome> solve_hidden_words(const SolverQuery& query, Solver
         for (std::uint32_t w = lexicon.first_spelling(hit.entry); w != SquareLexicon::none; w = lexicon.next_spelling(w))
             if (play->listed(w)) play->add(w, explanation);
     }
-    return play->outcome();
+    return play->finish();
 }
 
 }  // namespace taalspoor

@@ -12,9 +12,9 @@
 
 namespace taalspoor {
 
-std::optional<SolverOutcome> solve_insertions(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
-    auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
-    if (!play) return std::nullopt;
+bool solve_insertions(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, rows, should_stop, {query.text, query.filter});
+    if (!play) return false;
     const SquareLexicon& lexicon = play->lexicon();
     std::vector<Square> part;
     word_squares(query.part, play->rules(), part);
@@ -62,7 +62,7 @@ std::optional<SolverOutcome> solve_insertions(const SolverQuery& query, SolverTa
             before.add(squares[at]);
         }
     });
-    return play->outcome();
+    return play->finish();
 }
 
 }  // namespace taalspoor

@@ -8,9 +8,9 @@
 
 namespace taalspoor {
 
-std::optional<SolverOutcome> solve_omissions(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
-    auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
-    if (!play) return std::nullopt;
+bool solve_omissions(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, rows, should_stop, {query.text, query.filter});
+    if (!play) return false;
     const SquareLexicon& lexicon = play->lexicon();
     std::vector<Square> rest;
     play->each_listed(2, [&](std::uint32_t w, std::span<const Square> squares) {
@@ -25,7 +25,7 @@ std::optional<SolverOutcome> solve_omissions(const SolverQuery& query, SolverTab
             play->add(w, std::string(kind) + (k > 0 && k + 1 < n ? " eruit: " : " eraf: ") + lexicon.shown_spelling(entry));
         }
     });
-    return play->outcome();
+    return play->finish();
 }
 
 }  // namespace taalspoor

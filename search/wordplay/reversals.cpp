@@ -11,9 +11,9 @@
 
 namespace taalspoor {
 
-std::optional<SolverOutcome> solve_reversals(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
-    auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
-    if (!play) return std::nullopt;
+bool solve_reversals(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, rows, should_stop, {query.text, query.filter});
+    if (!play) return false;
     const SquareLexicon& lexicon = play->lexicon();
     std::vector<Square> reversed;
     play->each_listed(1, [&](std::uint32_t w, std::span<const Square> squares) {
@@ -25,7 +25,7 @@ std::optional<SolverOutcome> solve_reversals(const SolverQuery& query, SolverTab
             spellings += (spellings.empty() ? "" : ", ") + lexicon.word(s);
         play->add(w, spellings);
     });
-    return play->outcome();
+    return play->finish();
 }
 
 }  // namespace taalspoor

@@ -8,9 +8,9 @@
 
 namespace taalspoor {
 
-std::optional<SolverOutcome> solve_sound_alikes(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop) {
-    auto play = Wordplay::start(query, tables, should_stop, {query.filter});
-    if (!play) return std::nullopt;
+bool solve_sound_alikes(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, rows, should_stop, {query.filter});
+    if (!play) return false;
     const SquareLexicon& lexicon = play->lexicon();
     const std::string key = sound_key(query.text);
     if (key.empty()) throw QueryError{.what = "het woord heeft geen letters"};
@@ -20,14 +20,14 @@ std::optional<SolverOutcome> solve_sound_alikes(const SolverQuery& query, Solver
     std::vector<Square> given, squares;
     word_squares(query.text, folded, given);
     const auto* by_key = lexicon.words_by(sound_key, should_stop);
-    if (!by_key) return std::nullopt;
+    if (!by_key) return false;
     const auto same = by_key->find(key);
-    if (same == by_key->end()) return play->outcome();
+    if (same == by_key->end()) return play->finish();
     for (const std::uint32_t w : same->second) {
         word_squares(lexicon.word(w), folded, squares);
         if (squares != given && play->listed(w)) play->add(w, key);
     }
-    return play->outcome();
+    return play->finish();
 }
 
 }  // namespace taalspoor

@@ -2,19 +2,16 @@
 
 namespace taalspoor {
 
-Wordplay::Wordplay(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop, SquareRules rules,
+Wordplay::Wordplay(RowSink& rows, const StopCheck& should_stop, SquareRules rules,
                    std::shared_ptr<const IjExceptions> exceptions)
-    : should_stop_(should_stop),
-      exceptions_(std::move(exceptions)),
-      rules_(rules),
-      rows_(query, tables) {}
+    : should_stop_(should_stop), exceptions_(std::move(exceptions)), rules_(rules), rows_(rows) {}
 
-std::optional<Wordplay> Wordplay::start(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop,
-                                        const std::vector<std::string>& patterns) {
+std::optional<Wordplay> Wordplay::start(const SolverQuery& query, SolverTables& tables, RowSink& rows,
+                                        const StopCheck& should_stop, const std::vector<std::string>& patterns) {
     auto exceptions = tables.exceptions_for(query);
     SquareRules rules = query.rules();
     rules.exceptions = exceptions.get();
-    Wordplay play(query, tables, should_stop, rules, std::move(exceptions));
+    Wordplay play(rows, should_stop, rules, std::move(exceptions));
     std::vector<std::string> given;
     for (const std::string& p : patterns)
         if (!p.empty()) given.push_back(p);
@@ -62,11 +59,12 @@ bool Wordplay::stopped() {
     return stopped_;
 }
 
-std::optional<SolverOutcome> Wordplay::outcome() {
-    if (stopped_) return std::nullopt;
+bool Wordplay::finish() {
+    if (stopped_) return false;
     for (FoundWord& row : rows_of_last_word_) rows_.add(std::move(row));
     rows_of_last_word_.clear();
-    return std::move(rows_).outcome(workspace_.too_hard);
+    if (workspace_.too_hard) rows_.cut_short();
+    return true;
 }
 
 }  // namespace taalspoor

@@ -5,9 +5,9 @@
 // pattern, --lengte, --met, --zonder); and the rows, a word and an explanation each, the
 // same explanation of a word never twice, ranked and cut as every search's rows are.
 //
-//     auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
+//     auto play = Wordplay::start(query, tables, rows, should_stop, {query.text, query.filter});
 //     play->each_listed(3, [&](std::uint32_t w, auto squares) { ... play->add(w, "t(af)el = tel + af"); });
-//     return play->outcome();
+//     return play->finish();
 
 #include <optional>
 #include <string>
@@ -25,8 +25,8 @@ public:
     // Reads the lexicon. `patterns`: the patterns the listed word must match, empty ones
     // left out (none: every word), each with the query's --lengte, --met and --zonder.
     // Throws QueryError for a pattern it refuses, FileError for a list it cannot read.
-    static std::optional<Wordplay> start(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop,
-                                         const std::vector<std::string>& patterns);
+    static std::optional<Wordplay> start(const SolverQuery& query, SolverTables& tables, RowSink& rows,
+                                         const StopCheck& should_stop, const std::vector<std::string>& patterns);
 
     const SquareLexicon& lexicon() const { return *lexicon_; }
     const SquareRules& rules() const { return rules_; }
@@ -48,13 +48,11 @@ public:
     // Asked now and then in a long walk: true once the search must end.
     bool stopped();
 
-    // The best rows in the order added (or the most common first, as asked), at most
-    // most_rows, and how many there were.
-    std::optional<SolverOutcome> outcome();
+    // The last rows to the sink. False when the search was stopped.
+    bool finish();
 
 private:
-    Wordplay(const SolverQuery& query, SolverTables& tables, const StopCheck& should_stop, SquareRules rules,
-             std::shared_ptr<const IjExceptions> exceptions);
+    Wordplay(RowSink& rows, const StopCheck& should_stop, SquareRules rules, std::shared_ptr<const IjExceptions> exceptions);
 
     const StopCheck& should_stop_;
     std::shared_ptr<const IjExceptions> exceptions_;
@@ -62,7 +60,7 @@ private:
     std::shared_ptr<const SquareLexicon> lexicon_;
     std::vector<PuzzlePattern> patterns_;
     PuzzlePattern::Workspace workspace_;
-    RowSink rows_;
+    RowSink& rows_;
     // The rows of the word last added, not yet given to rows_: a word's same explanation
     // is given once.
     std::vector<FoundWord> rows_of_last_word_;

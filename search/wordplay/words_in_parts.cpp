@@ -67,13 +67,12 @@ private:
 
 }  // namespace
 
-std::optional<SolverOutcome> solve_words_in_parts(const SolverQuery& query, SolverTables& tables,
-                                                  const StopCheck& should_stop) {
-    auto play = Wordplay::start(query, tables, should_stop, {query.text, query.filter});
-    if (!play) return std::nullopt;
+bool solve_words_in_parts(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
+    auto play = Wordplay::start(query, tables, rows, should_stop, {query.text, query.filter});
+    if (!play) return false;
     Cutter cutter(*play, query);
     play->each_listed(1, [&](std::uint32_t w, std::span<const Square>) { cutter.cut(w); });
-    return play->outcome();
+    return play->finish();
 }
 
 }  // namespace taalspoor

@@ -273,10 +273,8 @@ void PuzzleHelpTest::the_rows_keep_the_search_that_made_them() {
 
 namespace {
 // A search that fails as a large one may: the rows it needs do not fit.
-std::optional<SolverOutcome> out_of_memory(const SolverQuery&, SolverTables&, const StopCheck&) { throw std::bad_alloc(); }
-std::optional<SolverOutcome> out_of_order(const SolverQuery&, SolverTables&, const StopCheck&) {
-    throw std::runtime_error("kapot");
-}
+bool out_of_memory(const SolverQuery&, SolverTables&, RowSink&, const StopCheck&) { throw std::bad_alloc(); }
+bool out_of_order(const SolverQuery&, SolverTables&, RowSink&, const StopCheck&) { throw std::runtime_error("kapot"); }
 }  // namespace
 
 void PuzzleHelpTest::any_failure_of_a_search_is_a_line_and_the_window_goes_on() {
