@@ -4,8 +4,9 @@ namespace taalspoor {
 
 std::string QueryError::message() const {
     if (about_an_option()) return option + " " + what;
-    if (place == 0) return "Fout in het patroon: " + what;
-    return "Fout in het patroon op plaats " + std::to_string(place) + ": " + what;
+    const std::string at = place == 0 ? "" : " op plaats " + std::to_string(place);
+    if (subject.empty()) return what + at;
+    return "Fout in " + subject + at + ": " + what;
 }
 
 }  // namespace taalspoor

@@ -17,6 +17,10 @@ struct QueryError {
     std::string option;     // the option at fault; empty: the pattern itself
     std::size_t place = 0;  // in the pattern, 1-based, in characters; 0: the pattern as a whole
     std::string what;
+    // What the place is in, named in the message; empty: `what` says it all.
+    //     {.place = 3, .what = "ongeldig teken (byte 0xFF)", .subject = ""}
+    //         "ongeldig teken (byte 0xFF) op plaats 3"
+    std::string subject = "het patroon";
 
     // As the user reads it, in ISO 8859-1.
     std::string message() const;

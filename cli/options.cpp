@@ -121,7 +121,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
                        std::nullopt;
             if (value_follows) {
                 if (const auto invalid = first_invalid_utf8(args[i + 1])) {
-                    options.invalid_text = QueryError{.place = invalid->place, .what = invalid_byte_text(invalid->byte)};
+                    options.invalid_text =
+                        QueryError{.place = invalid->place, .what = invalid_byte_text(invalid->byte), .subject = ""};
                 }
                 options.solver.text = utf8_to_latin1_lossy(args[++i]);
             }

@@ -19,6 +19,7 @@
 #include "search/lingo/lingo.h"
 #include "search/solver/row_sink.h"
 #include "search/scan/word_collection.h"
+#include "search/squares/squares.h"
 
 namespace taalspoor {
 
@@ -64,6 +65,8 @@ public:
         const std::string word = given.substr(0, is), signs = is == std::string::npos ? "" : given.substr(is + 1);
         const auto wrong = [&](const std::string& what) { return refused("--poging", "\"" + given + "\": " + what); };
         if (is == std::string::npos) throw wrong("verwacht WOORD=UITSLAG");
+        if (std::any_of(word.begin(), word.end(), [](char c) { return !is_letter(static_cast<unsigned char>(c)); }))
+            throw wrong("een poging is een woord van alleen letters");
         std::vector<Square> squares;
         word_squares(word, rules_, squares);
         if (squares.size() != squares_)
@@ -74,6 +77,12 @@ public:
             throw wrong("een uitslag heeft alleen de tekens +, ? en -");
         if (!begin_.empty() && (squares.front() != begin_.front() || signs.front() != '+'))
             throw wrong("het woord begint met de gegeven letter, met het teken +");
+        // The games mark a letter's other places left to right while the answer has that
+        // letter to give: once a place is -, a later place of the same letter cannot be ?.
+        for (std::size_t k = 0; k < squares.size(); ++k)
+            for (std::size_t j = 0; j < k; ++j)
+                if (squares[j] == squares[k] && signs[j] == '-' && signs[k] == '?')
+                    throw wrong("deze uitslag kan niet: een letter die eerder - is, is later niet ?");
         return {squares, signs};
     }
 

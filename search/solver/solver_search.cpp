@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/latin1.h"
-#include "base/letters.h"
 #include "base/whole_number.h"
+#include "search/squares/squares.h"
 
 namespace taalspoor {
 
@@ -163,8 +163,10 @@ std::optional<QueryError> check_query_text(const SolverSearch& search, const std
     });
     if (letter) return std::nullopt;
     const std::string_view kind = search.value_name;
-    return QueryError{.what = std::string("geen letters in ") +
-                              (kind == "TEKST" ? "de tekst" : kind == "WOORD" ? "het woord" : "de invoer")};
+    return QueryError{.what = kind == "TEKST" ? "geen letters in de tekst"
+                              : kind == "WOORD" ? "geen letters in het woord"
+                                                : "geen letters opgegeven",
+                      .subject = ""};
 }
 
 std::optional<SolverOutcome> run_solver_query(const SolverSearch& search, const SolverQuery& query, SolverTables& tables,

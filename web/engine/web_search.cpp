@@ -1,6 +1,8 @@
 #include "web/engine/web_search.h"
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 
 #include "base/file_error.h"
 #include "base/file_names.h"
@@ -73,6 +75,10 @@ std::string WebSearch::ask(const Question& question) {
         return answer(0, nullptr, {}, e.what());
     } catch (const QueryError& e) {
         return answer(0, search_ ? search_->name : nullptr, {}, e.message());
+    } catch (const std::bad_alloc&) {
+        return answer(0, search_ ? search_->name : nullptr, {}, out_of_memory_note);
+    } catch (const std::exception& e) {
+        return answer(0, search_ ? search_->name : nullptr, {}, std::string("de zoekopdracht liep vast: ") + e.what());
     }
 }
 
@@ -80,8 +86,10 @@ std::string WebSearch::ask_solver(const SolverSearch& search, const Question& qu
     search_ = &search;
     std::vector<GivenOption> given;
     for (const auto& [key, value] : question) {
+        if (key == "zoek" || key == "q") continue;
+        // An option the search does not take is refused, as taalspoor-zoek refuses it.
         const TakenOption* taken = search.taken("--" + key);
-        if (!taken) continue;
+        if (!taken) return answer(0, search.name, {}, "--" + utf8_to_latin1_lossy(key) + " hoort niet bij " + search.option);
         given.push_back({taken, utf8_to_latin1_lossy(value)});
     }
     const std::string* text = value_of(question, "q");
