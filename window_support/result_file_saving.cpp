@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
+#include "base/file_names.h"
 #include "search/modes/front_end.h"
 #include "window_support/latin1_text.h"
 
@@ -20,7 +21,7 @@ std::optional<QString> PlatformFileDialogs::choose_file(FileDialogPurpose purpos
     if (purpose == FileDialogPurpose::save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // Saving replaces a file of the chosen name without asking.
+        // Saving asks itself before it replaces a file, in the program's own words.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -45,7 +46,19 @@ std::string result_file_bytes(const QStringList& lines) {
 void save_lines_as_result(const QStringList& lines, FileDialogs& files, UserDialogs& boxes, WriteLayer& layer) {
     const std::optional<QString> chosen = files.choose_file(FileDialogPurpose::save, QStringLiteral("Opbergen van het zoekresultaat"));
     if (!chosen) return;
-    const QString name = QFileInfo(with_default_extension(*chosen)).absoluteFilePath();
+    const QFileInfo file(with_default_extension(*chosen));
+    const QString name = file.absoluteFilePath();
+    // The own list and the program's data are never replaced by a result; any other file
+    // only when the user says so.
+    if (is_program_file_name(to_latin1(file.fileName()))) {
+        boxes.show_message(BoxKind::warning, "<" + to_latin1(file.fileName()) +
+                                                 "> is een bestand van Taalspoor zelf en wordt niet vervangen door "
+                                                 "een zoekresultaat. Kies een andere naam.");
+        return;
+    }
+    if (file.exists() &&
+        !boxes.ask_yes_no(BoxKind::confirmation, "Het bestand <" + to_latin1(name) + "> bestaat al. Wilt u het vervangen?"))
+        return;
     try {
         replace_file_whole(QFile::encodeName(name).toStdString(), result_file_bytes(lines), to_latin1(name), layer);
     } catch (const FileError& error) {

@@ -47,8 +47,9 @@ QString with_default_extension(const QString& name);
 std::string result_file_bytes(const QStringList& lines);
 
 // Asks for a file with the title of the result menu's "Bewaren" and writes the lines
-// into it as a result file. A failure shows an error box and leaves the file on disk as
-// it was.
+// into it as a result file. A file of the program's own (the own list, a word list, the
+// counts) is refused, and an existing file replaced only after a Yes. A failure shows an
+// error box and leaves the file on disk as it was.
 void save_lines_as_result(const QStringList& lines, FileDialogs& files, UserDialogs& boxes,
                           WriteLayer& layer = system_write_layer());
 

@@ -1,6 +1,9 @@
 #include "wordlist/file_writing.h"
 
+#include <atomic>
 #include <cerrno>
+#include <random>
+#include <string>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -12,11 +15,19 @@
 namespace taalspoor {
 
 int WriteLayer::create_temporary(const std::filesystem::path& beside, std::filesystem::path& temporary, int& fd) {
-    std::string pattern = (beside.parent_path() / ("." + beside.filename().string() + ".XXXXXX")).string();
-    fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) return errno;
-    temporary = pattern;
-    return 0;
+    // Created with the usual rights, which the process's umask narrows as it does for any
+    // new file: the umask is never changed, as other threads may be writing too.
+    static std::atomic<unsigned> made = 0;
+    std::random_device random;
+    for (int tries = 0; tries < 100; ++tries) {
+        const std::string name = "." + beside.filename().string() + "." + std::to_string(::getpid()) + "." +
+                                 std::to_string(made++) + "." + std::to_string(random() % 1000000);
+        temporary = beside.parent_path() / name;
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) return 0;
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
 }
 
 int WriteLayer::write_all(int fd, std::string_view bytes) {
@@ -62,13 +73,8 @@ void replace_file_whole(const std::filesystem::path& target, std::string_view by
         ::unlink(temporary.c_str());
         fail(err);
     };
-    // The new file keeps the old one's permissions; a new one gets the usual ones.
-    const mode_t mode = existed ? (old.st_mode & 07777) : [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
-    if (::fchmod(fd, mode) != 0) abandon(errno);
+    // The new file keeps the old one's permissions; a new one has the usual ones already.
+    if (existed && ::fchmod(fd, old.st_mode & 07777) != 0) abandon(errno);
     if (const int err = layer.write_all(fd, bytes)) abandon(err);
     if (const int err = layer.flush_to_disk(fd)) abandon(err);
     const int closing = layer.close_file(fd);

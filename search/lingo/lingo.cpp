@@ -15,6 +15,7 @@
 #include <map>
 #include <sstream>
 
+#include "base/file_names.h"
 #include "base/query_error.h"
 #include "search/lingo/lingo.h"
 #include "search/solver/row_sink.h"
@@ -25,7 +26,6 @@ namespace taalspoor {
 
 namespace {
 
-constexpr const char* advice_cache_name = "lingo-advies.txt";
 QueryError refused(const char* option, std::string what) { return {.option = option, .what = std::move(what)}; }
 
 }  // namespace
@@ -138,7 +138,7 @@ std::string cache_key(const SolverQuery& query) {
 std::vector<std::pair<std::string, std::string>> kept_lines(SolverTables& tables) {
     std::vector<std::pair<std::string, std::string>> lines;  // the game's key and its advice
     KeptTexts* kept = tables.kept_texts();
-    const auto text = kept ? kept->read(advice_cache_name) : std::nullopt;
+    const auto text = kept ? kept->read(lingo_advice_name) : std::nullopt;
     if (!text) return lines;
     const std::string lists = "\t" + tables.lists_stamp() + "\t";
     std::istringstream in(*text);
@@ -162,7 +162,7 @@ void keep_advice(const std::string& key, const std::string& advice, SolverTables
     std::string text;
     for (const auto& [game, kept_advice] : kept_lines(tables))
         if (game != key) text += game + lists + kept_advice + "\n";
-    kept->write(advice_cache_name, text + key + lists + advice + "\n");
+    kept->write(lingo_advice_name, text + key + lists + advice + "\n");
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ std::string file_error(const std::string& name, const char* what, int err) {
 std::string open_error(const std::string& name, int err) { return file_error(name, "kan niet worden geopend", err); }
 std::string read_error(const std::string& name, int err) { return file_error(name, "kan niet worden gelezen", err); }
 std::string write_error(const std::string& name, int err) { return file_error(name, "kan niet worden geschreven", err); }
+std::string replace_question(const std::string& name) { return "Het bestand <" + name + "> bestaat al. Wilt u het vervangen?"; }
 
 std::string bytes_in(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -499,9 +500,11 @@ void BadInputTest::read_only_working_folder_refuses_every_write() {
 
         program.boxes.shown.clear();
         files.names = {result_name, new_result_name};
+        program.boxes.yes_no_answers = {true};  // replace resultaat.txt
         form.Bewaren1->trigger();
         form.Bewaren1->trigger();
-        QCOMPARE(program.boxes.texts(), (Texts{write_error(result_name.toStdString(), EACCES),
+        QCOMPARE(program.boxes.texts(), (Texts{replace_question(result_name.toStdString()),
+                                               write_error(result_name.toStdString(), EACCES),
                                                write_error(new_result_name.toStdString(), EACCES)}));
     }
     QCOMPARE(names_in(program.folder.path()), names);
@@ -541,8 +544,10 @@ void BadInputTest::full_disk_refuses_every_write_and_keeps_the_old_file() {
 
         program.boxes.shown.clear();
         files.names = {result_name};
+        program.boxes.yes_no_answers = {true};
         form.Bewaren1->trigger();
-        QCOMPARE(program.boxes.texts(), Texts{write_error(result_name.toStdString(), EFBIG)});
+        QCOMPARE(program.boxes.texts(),
+                 (Texts{replace_question(result_name.toStdString()), write_error(result_name.toStdString(), EFBIG)}));
     }
     QCOMPARE(names_in(program.folder.path()), names);
     QCOMPARE(bytes_in(program.folder.path() / own_list_name), own_list);

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "accessories/result_files.h"
+#include "base/file_names.h"
 #include "tests/engine/failing_write_layer.h"
 #include "window_test_support.h"
 
@@ -61,6 +62,7 @@ private slots:
     void cancelled_dialogs_change_nothing();
     void deleting_asks_and_no_keeps_the_file();
     void failed_save_keeps_the_old_file();
+    void saving_never_replaces_the_own_list_and_asks_before_another_file();
     void failure_at_any_step_of_saving_keeps_the_old_file();
     void unreadable_file_leaves_the_list();
     void platform_dialogs_offer_both_filters_and_add_txt();
@@ -193,19 +195,58 @@ void ResultFilesTest::failed_save_keeps_the_old_file() {
     QVERIFY(found.join(QStringLiteral("\r\n")).size() > 4000);
 
     files.names = {in_folder(program, "oud.txt")};
+    program.boxes.yes_no_answers = {true};
     {
         const FileSizeLimit limit(1000);
         form.Bewaren1->trigger();
     }
     QCOMPARE(file_bytes(program.folder.path() / "oud.txt"), std::string("oude regel\r\n"));
     QCOMPARE(program.memo_lines(), found);
-    QCOMPARE(program.boxes.shown.size(), std::size_t{1});
-    QCOMPARE(program.boxes.shown[0].kind, BoxKind::error);
-    QVERIFY(QString::fromStdString(program.boxes.shown[0].text).contains(QStringLiteral("oud.txt")));
+    QCOMPARE(program.boxes.shown.size(), std::size_t{2});
+    QCOMPARE(program.boxes.shown[0].kind, BoxKind::confirmation);
+    QCOMPARE(program.boxes.shown[1].kind, BoxKind::error);
+    QVERIFY(QString::fromStdString(program.boxes.shown[1].text).contains(QStringLiteral("oud.txt")));
     // Nothing half-written is left beside it.
     int files_in_folder = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(program.folder.path())) ++files_in_folder;
     QCOMPARE(files_in_folder, 4);  // the list, the manual, the greeting and oud.txt
+}
+
+// "Mijnlijst" would become Mijnlijst.txt: the own list, which a result never replaces, nor
+// a word list or the counts, however the name is typed. Any other file is replaced only
+// after a Yes.
+void ResultFilesTest::saving_never_replaces_the_own_list_and_asks_before_another_file() {
+    Program program;
+    TForm1& form = *program.form;
+    ChosenFiles files;
+    form.set_file_dialogs(files);
+    program.folder.write(own_list_name, "kiet\r\n");
+    program.folder.write("oud.txt", "oude regel\r\n");
+    program.search(QStringLiteral("k.t"));
+    const std::string list_before = file_bytes(program.folder.path() / standard_list_name);
+
+    files.names = {in_folder(program, "Mijnlijst"), in_folder(program, own_list_name), in_folder(program, standard_list_name),
+                   in_folder(program, word_counts_name)};
+    for (int k = 0; k < 4; ++k) form.Bewaren1->trigger();
+    QCOMPARE(file_bytes(program.folder.path() / own_list_name), std::string("kiet\r\n"));
+    QCOMPARE(file_bytes(program.folder.path() / standard_list_name), list_before);
+    QVERIFY(!program.folder.holds(word_counts_name));
+    QCOMPARE(program.boxes.shown.size(), std::size_t{4});
+    for (const auto& box : program.boxes.shown) {
+        QCOMPARE(box.kind, BoxKind::warning);
+        QVERIFY2(box.text.find("is een bestand van Taalspoor zelf") != std::string::npos, box.text.c_str());
+    }
+
+    program.boxes.shown.clear();
+    files.names = {in_folder(program, "oud.txt"), in_folder(program, "oud.txt")};
+    program.boxes.yes_no_answers = {false, true};
+    form.Bewaren1->trigger();
+    QCOMPARE(file_bytes(program.folder.path() / "oud.txt"), std::string("oude regel\r\n"));
+    form.Bewaren1->trigger();
+    QCOMPARE(file_bytes(program.folder.path() / "oud.txt"), (program.memo_lines().join(QStringLiteral("\r\n")) + "\r\n").toStdString());
+    QCOMPARE(program.boxes.shown.size(), std::size_t{2});
+    QCOMPARE(program.boxes.shown[0].kind, BoxKind::confirmation);
+    QVERIFY(program.boxes.shown[0].text.ends_with("oud.txt> bestaat al. Wilt u het vervangen?"));
 }
 
 // Creating, writing, flushing, closing, renaming: whichever fails, the file saved over
@@ -221,15 +262,16 @@ void ResultFilesTest::failure_at_any_step_of_saving_keeps_the_old_file() {
         ChosenFiles files;
         files.names = {name};
         program.boxes.shown.clear();
+        program.boxes.yes_no_answers = {true};
         testing::FailingWriteLayer failing(fail_at);
         save_result(*form.Memo1, files, program.boxes, failing);
         const QByteArray step = QByteArray::number(fail_at);
         QVERIFY2(file_bytes(program.folder.path() / "oud.txt") == "oude regel\r\n", step);
         QCOMPARE(program.memo_lines(), found);
-        QCOMPARE(program.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(program.boxes.shown[0].kind, BoxKind::error);
-        QVERIFY2(program.boxes.shown[0].text.starts_with("Het bestand <" + name.toStdString() + "> kan niet worden geschreven: "),
-                 program.boxes.shown[0].text.c_str());
+        QCOMPARE(program.boxes.shown.size(), std::size_t{2});
+        QCOMPARE(program.boxes.shown[1].kind, BoxKind::error);
+        QVERIFY2(program.boxes.shown[1].text.starts_with("Het bestand <" + name.toStdString() + "> kan niet worden geschreven: "),
+                 program.boxes.shown[1].text.c_str());
         int files_in_folder = 0;
         for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(program.folder.path())) ++files_in_folder;
         QVERIFY2(files_in_folder == 4, step);  // the list, the manual, the greeting and oud.txt
@@ -237,6 +279,7 @@ void ResultFilesTest::failure_at_any_step_of_saving_keeps_the_old_file() {
     // The same save with nothing failing replaces it.
     ChosenFiles files;
     files.names = {name};
+    program.boxes.yes_no_answers = {true};
     testing::FailingWriteLayer never_failing(0);
     save_result(*form.Memo1, files, program.boxes, never_failing);
     QCOMPARE(file_bytes(program.folder.path() / "oud.txt"), (found.join(QStringLiteral("\r\n")) + "\r\n").toStdString());
