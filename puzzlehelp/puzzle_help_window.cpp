@@ -275,8 +275,14 @@ void PuzzleHelpWindow::update_count_line() {
 }
 
 QStringList PuzzleHelpWindow::lines_of(const std::vector<std::size_t>& rows) const {
+    // As taalspoor-zoek prints them: the word, then its leftover or explanation after a tab.
+    const RowColumns columns = model_->search() ? model_->search()->columns : RowColumns{};
     QStringList lines;
-    for (const std::size_t row : rows) lines << ResultRowsModel::text_of(model_->all_rows()[row]);
+    for (const std::size_t row : rows) {
+        std::string line;
+        append_row_line(line, model_->all_rows()[row], columns, false, false);
+        lines << from_latin1(line);
+    }
     return lines;
 }
 

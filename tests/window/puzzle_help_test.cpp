@@ -311,6 +311,9 @@ void PuzzleHelpTest::a_wordplay_search_shows_its_explanation_and_its_own_options
     const auto& rows = help.rows().all_rows();
     QCOMPARE(rows.size(), std::size_t{1});
     QCOMPARE(rows.front().explanation, std::string("kop eraf: chat"));
+    // Copied as taalspoor-zoek prints it: the word, a tab, the explanation.
+    help.copy_all_button->click();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("schat\tkop eraf: chat"));
 }
 
 void PuzzleHelpTest::each_alt_letter_reaches_one_control() {
