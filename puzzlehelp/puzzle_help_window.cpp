@@ -231,7 +231,8 @@ void PuzzleHelpWindow::query_changed() {
 }
 
 void PuzzleHelpWindow::start_search() {
-    if (query_field->text().trimmed().isEmpty()) {
+    // A search whose text is optional runs on an empty field too, as taalspoor-zoek does.
+    if (chosen_search().text == QueryText::required && query_field->text().trimmed().isEmpty()) {
         worker_->cancel();
         error_line->hide();
         model_->clear();

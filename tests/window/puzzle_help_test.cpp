@@ -99,6 +99,7 @@ private slots:
     void the_rows_keep_the_search_that_made_them();
     void any_failure_of_a_search_is_a_line_and_the_window_goes_on();
     void a_wordplay_search_shows_its_explanation_and_its_own_options();
+    void a_search_whose_text_is_optional_runs_on_an_empty_field();
     void each_alt_letter_reaches_one_control();
 };
 
@@ -314,6 +315,21 @@ void PuzzleHelpTest::a_wordplay_search_shows_its_explanation_and_its_own_options
     // Copied as taalspoor-zoek prints it: the word, a tab, the explanation.
     help.copy_all_button->click();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("schat\tkop eraf: chat"));
+}
+
+// Omkeringen with nothing typed lists every reversal, as taalspoor-zoek --omkeringen does;
+// the puzzle pattern, which needs its text, waits for one.
+void PuzzleHelpTest::a_search_whose_text_is_optional_runs_on_an_empty_field() {
+    Program program(DataFiles::all_and_tables);
+    PuzzleHelpWindow& help = open_help(program);
+    QVERIFY(help.query_field->text().isEmpty());
+    QSignalSpy shown(&help, &PuzzleHelpWindow::results_shown);
+    help.choice_of("omkeringen")->setChecked(true);
+    QVERIFY(shown.wait(20'000));
+    QVERIFY(help.rows().all_rows().size() > 100);
+    help.choice_of("patroon")->setChecked(true);
+    QVERIFY(!shown.wait(1'000));
+    QCOMPARE(help.rows().rowCount(), 0);
 }
 
 void PuzzleHelpTest::each_alt_letter_reaches_one_control() {
