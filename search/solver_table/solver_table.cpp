@@ -72,7 +72,7 @@ std::vector<SolverSearch> make_solver_table() {
          "letters die overblijven; een . of ? is een blanco die voor elke letter kan staan",
          "Woorden &uit letters", "bijvoorbeeld aeinrst  of  kt.. (een . is een blanco)",
          "Alle woorden die met deze letters te leggen zijn; een . of ? is een blanco",
-         {.leftover = true}, {},
+         {.leftover = true}, {.most_rows = 10'000},
          {take("--ij"), take("--hoofdletters"), take("--lengte", at_least_one), take("--gewone-woorden"),
           take("--drempel", any_count), take("--gangbaar"), take("--tellingen"), take("--max", at_least_one)},
          solve_words_from_letters},
