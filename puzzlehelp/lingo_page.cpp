@@ -23,9 +23,8 @@ namespace {
 
 constexpr int pause_ms = 150;
 
-// How many tries the game gives, and its longest word.
+// How many tries the game gives.
 int tries_of(bool woordle) { return woordle ? 6 : 5; }
-int longest_of(bool woordle) { return woordle ? 6 : 8; }
 
 }  // namespace
 
@@ -107,7 +106,10 @@ void LingoPage::build_controls() {
 
 void LingoPage::new_grid() {
     const bool woordle = game->currentIndex() == 1;
-    length->setMaximum(longest_of(woordle));
+    SolverQuery chosen = lingo_.defaults;
+    chosen.game = woordle ? "woordle" : "lingo";
+    const NumberRange squares = lingo_.taken("--lengte")->range_for(chosen);
+    length->setRange(static_cast<int>(squares.least), static_cast<int>(squares.most));
     first_letter->setEnabled(!woordle);
     for (auto& row : squares_)
         for (LingoSquare* square : row) delete square;

@@ -37,7 +37,6 @@ public:
         if (query.length.least != query.length.most || query.length.least == 0)
             throw refused("--lengte", "verwacht een getal N bij --lingo");
         squares_ = query.length.least;
-        if (woordle_ && squares_ > 6) throw refused("--lengte", "is bij woordle 5 of 6");
         if (woordle_ && !query.first_square.empty()) throw refused("--begin", "hoort niet bij --spel woordle");
         if (!woordle_) {
             exceptions_ = tables.exceptions();

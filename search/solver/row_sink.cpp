@@ -28,11 +28,12 @@ bool RowSink::better_than_worst(const FoundWord& row) const {
 
 bool RowSink::would_keep(FoundWord& row) {
     if (needs_counts_) row.count = counts_->count(row.word);
-    counted_ = true;
     if (row.count < threshold_) return false;
-    if (better_than_worst(row)) return true;
+    if (better_than_worst(row)) {
+        counted_ = true;
+        return true;
+    }
     ++found_;
-    counted_ = false;
     return false;
 }
 

@@ -48,8 +48,16 @@ void append_row_line(std::string& out, const SolverRow& row, const RowColumns& c
     if (with_count) out += '\t' + std::to_string(row.count);
 }
 
-QueryError out_of_range(const TakenOption& taken) {
-    const NumberRange& r = taken.range;
+NumberRange TakenOption::range_for(const SolverQuery& query) const {
+    for (const Narrowed& n : narrowed) {
+        const SolverOption* by = solver_option(n.option);
+        const auto* choice = by ? std::get_if<std::string SolverQuery::*>(&by->sets) : nullptr;
+        if (choice && query.**choice == n.choice) return n.range;
+    }
+    return range;
+}
+
+QueryError out_of_range(const TakenOption& taken, const NumberRange& r) {
     const std::string what = r.most == no_limit ? "moet minstens " + number_text(r.least) + " zijn"
                                                 : "moet tussen " + number_text(r.least) + " en " + number_text(r.most) + " liggen";
     return {.option = taken.option->name, .what = what};
@@ -57,16 +65,16 @@ QueryError out_of_range(const TakenOption& taken) {
 
 std::optional<QueryError> check_solver_query(const SolverSearch& search, const SolverQuery& query) {
     for (const TakenOption& taken : search.takes) {
-        const NumberRange& r = taken.range;
+        const NumberRange r = taken.range_for(query);
         if (const auto* number = std::get_if<std::size_t SolverQuery::*>(&taken.option->sets)) {
             const std::size_t value = query.**number;
-            if (value < r.least || value > r.most) return out_of_range(taken);
+            if (value < r.least || value > r.most) return out_of_range(taken, r);
         } else if (const auto* length = std::get_if<SquareCount SolverQuery::*>(&taken.option->sets)) {
             const SquareCount& given = query.**length;
             // 0 first and no_limit last ask nothing of that side.
             if ((given.least != 0 && given.least < r.least) || given.most < r.least ||
                 (given.most != no_limit && given.most > r.most) || given.least > r.most)
-                return out_of_range(taken);
+                return out_of_range(taken, r);
             if (given.least > given.most)
                 return QueryError{.option = taken.option->name, .what = "M-N heeft een M die groter is dan N"};
         } else if (const auto* text = std::get_if<std::string SolverQuery::*>(&taken.option->sets)) {

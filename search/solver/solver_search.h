@@ -66,6 +66,17 @@ struct TakenOption {
     const char* label = nullptr;
     const char* tip = nullptr;
 
+    // Where another option's choice narrows the range (Woordle takes 5 or 6 letters): that
+    // option, its choice, and the range then.
+    struct Narrowed {
+        const char* option;
+        const char* choice;
+        NumberRange range;
+    };
+    std::vector<Narrowed> narrowed{};
+
+    // The range for the choices of this query.
+    NumberRange range_for(const SolverQuery& query) const;
     const char* shown_value_name() const { return value_name ? value_name : option->value_name; }
     const char* shown_label() const { return label ? label : option->label; }
     const char* shown_tip() const { return tip ? tip : option->tip; }
@@ -140,8 +151,10 @@ struct GivenOption {
 std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search, std::string text,
                                                       std::vector<GivenOption> given);
 
-// The error of a number outside what the search allows for the option.
-QueryError out_of_range(const TakenOption& taken);
+// The error of a number outside what the search allows for the option (for this query's
+// choices, where they narrow it).
+QueryError out_of_range(const TakenOption& taken, const NumberRange& range);
+inline QueryError out_of_range(const TakenOption& taken) { return out_of_range(taken, taken.range); }
 // The options' values against what the search allows: the numbers in their ranges, a
 // length of at least 1 whose first bound is not above the second.
 std::optional<QueryError> check_solver_query(const SolverSearch& search, const SolverQuery& query);

@@ -52,6 +52,12 @@ std::vector<TakenOption> wordplay_takes(std::vector<TakenOption> own) {
 
 constexpr RowColumns explained{.explanation = true};
 
+// Woordle is played with words of fewer letters than Lingo.
+TakenOption woordle_narrows(TakenOption taken, NumberRange range) {
+    taken.narrowed.push_back({"--spel", "woordle", range});
+    return taken;
+}
+
 std::vector<SolverSearch> make_solver_table() {
     return {
         {"patroon", "--patroon", "PATROON", QueryText::required,
@@ -132,7 +138,7 @@ std::vector<SolverSearch> make_solver_table() {
          "Lingo en Woordle: de woorden die nog kunnen na de pogingen, de waarschijnlijkste eerst, en de beste "
          "volgende poging (advies)",
          "&Lingo", "", "De woorden die nog kunnen en de beste volgende poging", {}, {.length = {5, 5}, .game = "lingo"},
-         {take("--spel"), take("--lengte", {5, 8}), take("--begin"), take("--poging"), take("--drempel", any_count),
+         {take("--spel"), woordle_narrows(take("--lengte", {5, 8}), {5, 6}), take("--begin"), take("--poging"), take("--drempel", any_count),
           take("--max", at_least_one)},
          solve_lingo, true},
     };

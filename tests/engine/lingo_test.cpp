@@ -141,7 +141,10 @@ TEST(Lingo, CommandLineAdvisesListsRefusesAndKeepsTheFirstAdvice) {
         {{"--lingo", "--poging", "kater=++x++"}, "alleen de tekens +, ? en -"},
         {{"--lingo", "--begin", "b", "--poging", "kater=+++++"}, "begint met de gegeven letter"},
         {{"--lingo", "--spel", "woordle", "--begin", "k"}, "--begin hoort niet bij --spel woordle"},
-        {{"--lingo", "--spel", "woordle", "--lengte", "7"}, "--lengte is bij woordle 5 of 6"},
+        {{"--lingo", "--spel", "woordle", "--lengte", "7"}, "--lengte moet tussen 5 en 6 liggen"},
+        {{"--lingo", "--spel", "woordle", "--poging", "kerel=+--?-"}, "\"kerel=+--?-\": deze uitslag kan niet"},
+        {{"--lingo", "--spel", "woordle", "--poging", "speel=---?-"}, "\"speel=---?-\": deze uitslag kan niet"},
+        {{"--lingo", "--spel", "woordle", "--poging", "ka er=+-+-+"}, "een poging is een woord van alleen letters"},
         {{"--lingo", "--lengte", "9"}, "--lengte moet tussen 5 en 8 liggen"},
         {{"--lingo", "--spel", "lotto"}, "--spel moet lingo of woordle zijn"},
     };
@@ -150,6 +153,9 @@ TEST(Lingo, CommandLineAdvisesListsRefusesAndKeepsTheFirstAdvice) {
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
     }
+    // The signs the games give for a letter twice in the guess: the first elsewhere, the
+    // second absent, is an uitslag that can be (speel against lepel: - ? ? + +).
+    EXPECT_EQ(run_taalspoor_zoek(f, {"--lingo", "--spel", "woordle", "--poging", "speel=-??++"}).status, 0);
     // With IJ one square, bijl has four squares and a five-square guess may begin with ij.
     const CliOutcome ij = run_taalspoor_zoek(f, {"--lingo", "--begin", "ij", "--max", "2"});
     ASSERT_EQ(ij.status, 0) << ij.err;

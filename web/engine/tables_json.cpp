@@ -12,13 +12,23 @@ namespace taalspoor::web {
 
 namespace {
 
+// Where another option's choice narrows the range: [{"option": "spel", "choice": "woordle", "least": 5, "most": 6}].
+std::string narrowed_json(const TakenOption& taken) {
+    JsonArray narrowed;
+    for (const TakenOption::Narrowed& n : taken.narrowed)
+        narrowed.raw(JsonObject().add("option", n.option + 2).add("choice", n.choice).number("least", n.range.least)
+                          .number("most", n.range.most).text());
+    return narrowed.text();
+}
+
 // What the page shows of an option: its kind and what the control starts as.
 std::string option_json(const TakenOption& taken, const SolverQuery& defaults) {
     const SolverOption& option = *taken.option;
     JsonObject out;
     out.add("name", option.name + 2).add("valueName", taken.shown_value_name()).add_utf8("label", taken.shown_label())
         .add_utf8("tip", taken.shown_tip()).add_utf8("help", option.help).number("least", taken.range.least)
-        .number("most", taken.range.most).add_utf8("noneText", option.none_text).add_utf8("unit", option.unit);
+        .number("most", taken.range.most).raw("narrowed", narrowed_json(taken)).add_utf8("noneText", option.none_text)
+        .add_utf8("unit", option.unit);
     std::visit(
         [&](auto member) {
             using Member = decltype(member);
