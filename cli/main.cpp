@@ -105,10 +105,8 @@ int print_completions(const std::vector<std::string>& words) {
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+// The command line read and its search run: a mode's pages, or a search beside the modes.
+int search(const std::vector<std::string>& args) {
     if (!args.empty() && args.front() == cli::completion_option)
         return print_completions(std::vector<std::string>(args.begin() + 1, args.end()));
     std::string error;
@@ -156,4 +154,19 @@ int main(int argc, char** argv) {
     }
     print_page(page);
     return end == PagesEnd::refused ? 1 : 0;
+}
+
+}  // namespace
+
+// Whatever goes wrong ends as a message and an exit status, never an abort.
+int main(int argc, char** argv) {
+    try {
+        return search(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "taalspoor-zoek: " << out_of_memory_note << '\n';
+        return 4;
+    } catch (const std::exception& e) {
+        std::cerr << "taalspoor-zoek: de zoekopdracht liep vast: " << e.what() << '\n';
+        return 1;
+    }
 }

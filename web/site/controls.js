@@ -124,6 +124,12 @@ export class OptionControls {
       this.fieldset.append(made.row);
       this.controls.push(made);
     }
+    // An option of the address that the search does not take goes to the engine, which
+    // refuses it as taalspoor-zoek does: a shared link never silently means less.
+    if (fromAddress) {
+      const taken = new Set(options.map((option) => option.name));
+      for (const [name, value] of given) if (!taken.has(name)) this.hidden.push([name, value]);
+    }
     this.fieldset.hidden = this.controls.length === 0;
   }
 

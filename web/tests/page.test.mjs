@@ -88,6 +88,12 @@ test('every search gives the rows of taalspoor-zoek, byte for byte', async () =>
   await ready(page);
   await answered(page);
   assert.equal(await page.$eval('#error-line', (line) => line.textContent), refused.err.trim());
+  // An option the search does not take is refused as the command line refuses it.
+  const foreign = commandLine(['--uit', 'kat', '--zonder', 'k']);
+  await page.goto(`${origin}/?zoek=uit&q=kat&zonder=k`);
+  await ready(page);
+  await page.waitForFunction(() => !document.querySelector('#error-line').hidden, { timeout: 30_000 });
+  assert.equal(`taalspoor-zoek: ${await page.$eval('#error-line', (line) => line.textContent)}`, foreign.err.split('\n')[0]);
   assert.deepEqual(page.errors, []);
   rmSync(downloads, { recursive: true, force: true });
 });
