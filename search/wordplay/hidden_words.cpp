@@ -11,6 +11,8 @@
 // square in the text, the longer word first.
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <unordered_set>
 
 #include "search/wordplay/wordplay.h"
 
@@ -101,13 +103,17 @@ bool solve_hidden_words(const SolverQuery& query, SolverTables& tables, RowSink&
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
         return a.first != b.first ? a.first < b.first : a.length > b.length;
     });
+    // A long text shows only the text around a word, which may read the same at two places
+    // of a text that repeats itself: such a row is given once.
+    std::unordered_set<std::string> given;
     for (const Hit& hit : hits) {
         if (play->stopped()) break;
         const std::size_t last = hit.first + hit.length - 1;
         if (query.across_blanks && text[hit.first].token == text[last].token) continue;
         const std::string explanation = bracketed(query.text, text[hit.first].place, text[last].place, hit.backwards);
         for (std::uint32_t w = lexicon.first_spelling(hit.entry); w != SquareLexicon::none; w = lexicon.next_spelling(w))
-            if (play->listed(w)) play->add(w, explanation);
+            if (play->listed(w) && (query.text.size() <= whole_text_shown || given.insert(std::to_string(w) + '\t' + explanation).second))
+                play->add(w, explanation);
     }
     return play->finish();
 }

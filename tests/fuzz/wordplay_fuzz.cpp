@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -79,9 +80,13 @@ void hidden(const Plain& p, const std::string& text, bool backwards, bool across
             Squares run;
             for (std::size_t k = i; k < j; ++k) run.push_back(at[k].s);
             const Squares back(run.rbegin(), run.rend());
+            // A text of more than 80 characters: at most 20 of them on either side, "..." where cut.
             const auto mark = [&](bool reversed) {
-                return (reversed ? "<- " : "") + text.substr(0, at[i].place.begin) + "[" +
-                       text.substr(at[i].place.begin, at[j - 1].place.end - at[i].place.begin) + "]" + text.substr(at[j - 1].place.end);
+                const std::size_t begin = at[i].place.begin, end = at[j - 1].place.end;
+                std::size_t left = 0, right = text.size();
+                if (text.size() > 80) left = begin > 20 ? begin - 20 : 0, right = std::min(text.size(), end + 20);
+                return (reversed ? "<- " : "") + std::string(left > 0 ? "..." : "") + text.substr(left, begin - left) + "[" +
+                       text.substr(begin, end - begin) + "]" + text.substr(end, right - end) + (right < text.size() ? "..." : "");
             };
             if (p.has(run))
                 for (const std::string& w : p.spellings.at(run)) rows.insert({w, mark(false)});
@@ -169,6 +174,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (search.text == QueryText::optional) text.clear();  // no pattern: every word
     query.text = text;
     if (search.text == QueryText::required && sound_key(text).empty() && std::string(search.name) == "klinkt-als") return 0;
+    // A text a search needs without a letter is refused, not searched.
+    if (const auto refused = check_query_text(search, text)) {
+        SolverTables tables(scratch_folder());
+        try {
+            run_solver_query(search, query, tables, [] { return false; });
+        } catch (const QueryError& error) {
+            if (error.message() == refused->message()) return 0;
+        }
+        std::abort();
+    }
 
     Plain p;
     p.rules = query.rules();

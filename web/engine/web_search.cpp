@@ -29,15 +29,29 @@ bool flag_in(const Question& question, std::string_view name) {
     return value && *value != "0";
 }
 
-// Every page's lines, the separators among them.
+// Every page's lines, the separators among them, and which separators the own list's
+// words follow (its words come after a page's separator, before the next page).
 class RowsSink final : public ResultSink {
 public:
-    explicit RowsSink(std::vector<SolverRow>& rows) : rows_(rows) {}
-    void append_line(std::string_view line) override { rows_.push_back({std::string(line)}); }
+    RowsSink(std::vector<SolverRow>& rows, std::set<std::size_t>& own_list_follows)
+        : rows_(rows), own_list_follows_(own_list_follows) {}
+    void append_line(std::string_view line) override {
+        if (own_part_) own_list_follows_.insert(rows_.size() - 1 - own_lines_++);
+        rows_.push_back({std::string(line)});
+    }
+    void separator() override {
+        rows_.push_back({std::string(separator_line)});
+        own_part_ = true;
+        own_lines_ = 0;
+    }
     void page_full() override {}
+    void page_ended() { own_part_ = false; }
 
 private:
     std::vector<SolverRow>& rows_;
+    std::set<std::size_t>& own_list_follows_;
+    bool own_part_ = false;
+    std::size_t own_lines_ = 0;
 };
 
 }  // namespace
@@ -61,6 +75,7 @@ std::string WebSearch::answer(std::uint64_t count, const char* search_name, cons
 
 std::string WebSearch::ask(const Question& question) {
     rows_.clear();
+    own_list_follows_.clear();
     heading_.clear();
     search_ = nullptr;
     counted_ = false;
@@ -135,10 +150,14 @@ std::string WebSearch::ask_mode(const Question& question) {
 
     std::string refusal;
     AnsweringDialogs dialogs(word_length, [&](std::string_view message) { refusal = message; });
-    RowsSink sink(rows_);
+    RowsSink sink(rows_, own_list_follows_);
     NoEvents events;
     SearchContext ctx{state, sink, dialogs, events, folder_};
-    if (run_pages(ctx, current_query_for_search(text, state.case_sensitive), [] { return true; }) == PagesEnd::refused)
+    const auto next_page = [&] {
+        sink.page_ended();
+        return true;
+    };
+    if (run_pages(ctx, current_query_for_search(text, state.case_sensitive), next_page) == PagesEnd::refused)
         return answer(0, nullptr, {}, refusal);
     const auto separators = std::count_if(rows_.begin(), rows_.end(), [](const SolverRow& r) { return r.text == separator_line; });
     return answer(rows_.size() - static_cast<std::size_t>(separators), nullptr, {}, {});
@@ -154,6 +173,7 @@ std::string WebSearch::rows(std::size_t from, std::size_t count) const {
                     .add("explanation", row.explanation)
                     .number("count", row.count)
                     .flag("separator", !search_ && row.text == separator_line)
+                    .flag("ownFollow", !search_ && own_list_follows_.count(k) > 0)
                     .text());
     }
     return out.text();

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,7 +27,8 @@ public:
     // row's name or null for a mode, "notes": [...], "error": the refusal or null}.
     std::string ask(const Question& question);
     // Rows from..from+count-1 of the last answer, as JSON objects (text, leftover,
-    // explanation, count, separator).
+    // explanation, count, separator, and ownFollow: the own list's words follow this
+    // separator, where a mode's page breaks have none).
     std::string rows(std::size_t from, std::size_t count) const;
     // The last answer as taalspoor-zoek prints it, UTF-8.
     std::string text() const;
@@ -41,6 +43,7 @@ private:
     SolverTables tables_;
     std::vector<std::string> heading_;  // the lines before the rows (the Lingo helper's advice)
     std::vector<SolverRow> rows_;
+    std::set<std::size_t> own_list_follows_;  // the separators of rows_ that the own list's words follow
     const SolverSearch* search_ = nullptr;  // none: the rows of a mode
     bool counted_ = false;
 };

@@ -10,8 +10,11 @@ const share = (count) => Math.min(1, Math.log10(1 + count) / 5.6);
 function item(row, columns) {
   const li = document.createElement('li');
   if (row.separator) {
+    // A page break of a mode is only a line; the own list's words, where there are any,
+    // come under their label.
     li.className = 'separator';
-    li.textContent = 'uit uw extra lijst';
+    if (row.ownFollow) li.textContent = 'uit uw extra lijst';
+    else li.setAttribute('aria-hidden', 'true');
     li.dataset.text = row.text;
     return li;
   }

@@ -98,6 +98,39 @@ test('every search gives the rows of taalspoor-zoek, byte for byte', async () =>
   rmSync(downloads, { recursive: true, force: true });
 });
 
+// The rows of the list as far as they load by scrolling, at least `least` of them.
+async function scrolledRows(page, least) {
+  for (let tries = 0; tries < 40 && (await page.$$eval('#results li', (items) => items.length)) < least; ++tries) {
+    await page.$eval('#more-rows', (sentinel) => sentinel.scrollIntoView());
+    await new Promise((done) => setTimeout(done, 100));
+  }
+  return page.$$eval('#results li', (items) => items.map((li) => ({ separator: li.classList.contains('separator'), text: li.textContent })));
+}
+
+test('a mode\'s page breaks carry no label; the own list\'s words come under one', async () => {
+  const bare = await openPage(browser);
+  await bare.goto(`${origin}/?modus=5&q=heid`);
+  await ready(bare);
+  await answered(bare);
+  const plain = await scrolledRows(bare, 1100);
+  const breaks = plain.filter((row) => row.separator);
+  assert.ok(breaks.length >= 2, `${plain.length} rows`);
+  assert.ok(breaks.every((row) => row.text === ''), JSON.stringify(breaks));
+
+  const withOwn = await openPage(browser);
+  await withOwn.evaluateOnNewDocument((bytes) => localStorage.setItem('taalspoor.mijnlijst', bytes), ownList);
+  await withOwn.goto(`${origin}/?modus=5&q=heid`);
+  await ready(withOwn);
+  await answered(withOwn);
+  const rows = await scrolledRows(withOwn, 1100);
+  rows.forEach((row, k) => {
+    if (row.separator) assert.equal(row.text, 'uit uw extra lijst', `row ${k}`);
+    if (row.separator) assert.equal(rows[k + 1]?.text.startsWith('heidzzz'), true, `row ${k + 1}`);
+  });
+  assert.deepEqual(bare.errors, []);
+  assert.deepEqual(withOwn.errors, []);
+});
+
 test('typing fast shows only the newest answer', async () => {
   const page = await openPage(browser);
   await page.goto(`${origin}/?zoek=anagrammen&q=&woorden=6`);
