@@ -23,6 +23,8 @@ for name in nlwrdiso.v3 tellingen.txt ij-uitzonderingen.txt; do
   gzip -9nc "data/$name" >"$site/data/$name.gz"
 done
 cp resources/icons/taalspoor.svg resources/icons/taalspoor-192.png resources/icons/taalspoor-512.png "$site/icons/"
+# The tables beside the page, so that the choice of search is there before the engine.
+node build-web/wasm/web/taalspoor_tables.js >"$site/tables.json"
 
 # The service worker keeps exactly these files, under the version of their contents.
 files=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | sort)

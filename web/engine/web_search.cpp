@@ -59,12 +59,13 @@ private:
 WebSearch::WebSearch(std::filesystem::path folder) : folder_(folder), tables_(std::move(folder)) {}
 
 std::string WebSearch::answer(std::uint64_t count, const char* search_name, const std::vector<std::string>& notes,
-                              const std::string& error) const {
+                              const std::string& error, bool cut_short) const {
     JsonArray note_list, heading;
     for (const std::string& note : notes) note_list.add(note);
     for (const std::string& line : heading_) heading.add(line);
     return JsonObject()
         .number("count", count)
+        .flag("cutShort", cut_short)
         .raw("heading", heading.text())
         .number("rows", rows_.size())
         .add("search", search_name)
@@ -121,7 +122,7 @@ std::string WebSearch::ask_solver(const SolverSearch& search, const Question& qu
     if (!outcome.nothing_left.empty()) notes.push_back(outcome.nothing_left);
     heading_ = std::move(outcome.heading);
     rows_ = std::move(outcome.rows);
-    return answer(outcome.in_all, search.name, notes, {});
+    return answer(outcome.in_all, search.name, notes, {}, outcome.cut_short);
 }
 
 std::string WebSearch::ask_mode(const Question& question) {

@@ -23,8 +23,9 @@ public:
     // `folder` holds the lists and tables, as the working folder of the programs does.
     explicit WebSearch(std::filesystem::path folder);
 
-    // Runs the question. JSON: {"count": words found, "rows": rows kept, "search": the
-    // row's name or null for a mode, "notes": [...], "error": the refusal or null}.
+    // Runs the question. JSON: {"count": words found, "cutShort": a bound of work ended
+    // it (the count is then at least that), "rows": rows kept, "search": the row's name or
+    // null for a mode, "notes": [...], "error": the refusal or null}.
     std::string ask(const Question& question);
     // Rows from..from+count-1 of the last answer, as JSON objects (text, leftover,
     // explanation, count, separator, and ownFollow: the own list's words follow this
@@ -37,7 +38,7 @@ private:
     std::string ask_mode(const Question& question);
     std::string ask_solver(const SolverSearch& search, const Question& question);
     std::string answer(std::uint64_t count, const char* search_name, const std::vector<std::string>& notes,
-                       const std::string& error) const;
+                       const std::string& error, bool cut_short = false) const;
 
     std::filesystem::path folder_;
     SolverTables tables_;

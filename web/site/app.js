@@ -16,7 +16,14 @@ const choiceField = $('search-choice');
 const queryField = $('query-field');
 const errorLine = $('error-line');
 const help = $('search-help');
-const engine = new Engine(storedOwnList());
+const loading = $('loading');
+// The bar fills as the engine and the word list arrive.
+const engine = new Engine(storedOwnList(), (loaded, total) => {
+  if (total > 0) loading.value = Math.min(1, loaded / total);
+});
+// The tables come beside the page, so that the choice of search and its options are
+// there before the engine has loaded.
+const tablesBesideThePage = fetch('tables.json').then((response) => (response.ok ? response.json() : null)).catch(() => null);
 const results = new ResultList({
   list: $('results'),
   countLine: $('count-line'),
@@ -30,6 +37,7 @@ let tables;
 let choices;
 let timer;
 let generation = 0;
+let engineReady = false;
 
 const chosen = () => choices.find((choice) => choice.value === choiceField.value);
 const needsText = (choice) => (choice.search ? choice.search.textRequired : choice.mode.takesQuery);
@@ -47,13 +55,25 @@ function columnsOf(answer) {
   return search ? search.columns : { sets: false, leftover: false, explanation: false, count: false };
 }
 
+// A refusal names an option by the control's label, as the user sees it ("Lengte: verwacht
+// een getal"), where the engine names it as the command line does ("--lengte verwacht ...").
+function inOwnWords(message) {
+  const named = /^--([a-z-]+) (.*)$/s.exec(message);
+  if (!named || !chosen()) return message;
+  const option = optionsOf(chosen(), tables).find((o) => o.name === named[1]);
+  if (!option || !option.label) return message;
+  const label = option.kind === 'length' ? 'Lengte' : option.label.replace(/&(.)/g, '$1').replace(/:\s*$/, '');
+  return `${label}: ${named[2]}`;
+}
+
 function showError(message) {
-  errorLine.textContent = message.replace(/\s+/g, ' ');
+  errorLine.textContent = inOwnWords(message).replace(/\s+/g, ' ');
   errorLine.hidden = !message;
 }
 
 async function searchNow() {
   clearTimeout(timer);
+  if (!choices) return;
   const asked = question();
   followAddress(asked);
   const mine = ++generation;
@@ -64,31 +84,71 @@ async function searchNow() {
     results.clear('Typ wat u zoekt.');
     return;
   }
+  // What is typed before the engine is ready is asked as soon as it is.
+  if (!engineReady) {
+    results.busy('Taalspoor wordt geladen…');
+    return;
+  }
+  results.busy('zoeken…');
   try {
     const { answer, rows } = await engine.ask(asked, ResultList.batch);
     if (mine !== generation) return;
     // A refused query keeps the answer before it, as the window does.
-    if (answer.error) return showError(answer.error);
+    if (answer.error) {
+      results.idle();
+      return showError(answer.error);
+    }
     showError('');
     results.show(answer, rows, columnsOf(answer), new URLSearchParams(asked).toString());
     performance.measure('eerste rijen', { start: started, detail: new URLSearchParams(asked).toString() });
     for (const button of [$('copy-button'), $('save-button')]) button.disabled = answer.rows === 0;
   } catch (error) {
-    if (mine === generation) showError(`De zoekopdracht liep vast: ${error.message}`);
+    if (mine === generation) {
+      results.idle();
+      showError(`De zoekopdracht liep vast: ${error.message}`);
+    }
   }
 }
 
 function scheduleSearch() {
   clearTimeout(timer);
+  if (!choices) return;
   followAddress(question());
   timer = setTimeout(searchNow, pause);
 }
 
-const controls = new OptionControls($('options'), scheduleSearch);
+const optionsFold = $('options-fold');
+const optionsSummary = $('options-summary');
+
+// The folded options say in one line what is set.
+function summarise() {
+  const set = controls.summary();
+  optionsSummary.textContent = set ? `Opties: ${set}` : 'Opties';
+}
+
+const controls = new OptionControls($('options'), () => {
+  summarise();
+  scheduleSearch();
+});
+
+// On a wide screen the options stand open beside the answer; on a phone they fold into
+// their one line, so that the answer follows the query field.
+const wide = window.matchMedia('(min-width: 56rem)');
+optionsFold.open = wide.matches;
+wide.addEventListener('change', () => { optionsFold.open = wide.matches; });
+
+const helpMore = $('help-more');
+helpMore.addEventListener('click', () => {
+  const open = help.classList.toggle('open');
+  helpMore.setAttribute('aria-expanded', String(open));
+  helpMore.textContent = open ? 'minder' : 'meer';
+});
 
 function showChoice(given, fromAddress) {
   const choice = chosen();
   controls.show(optionsOf(choice, tables), given, fromAddress);
+  optionsFold.hidden = $('options').hidden;
+  summarise();
   help.textContent = choice.search ? choice.search.help : choice.mode.hint.replace(/\s*\n\s*/g, ' ');
   queryField.placeholder = choice.search ? choice.search.placeholder : '';
   queryField.disabled = choice.search ? !choice.search.takesText : !choice.mode.takesQuery;
@@ -109,24 +169,70 @@ choiceField.addEventListener('change', () => {
   showChoice(given, false);
   searchNow();
 });
+const copied = $('copied');
 $('copy-button').addEventListener('click', async () => {
   const { text } = await engine.text();
   await navigator.clipboard.writeText(text);
   $('count-line').dataset.copied = 'ja';
+  // Said, and read out by a screen reader, then gone.
+  copied.textContent = 'Gekopieerd';
+  setTimeout(() => { copied.textContent = ''; }, 2500);
+});
+
+// Where the browser offers to install the page as an app, a button says so.
+let installPrompt = null;
+const installButton = $('install-button');
+window.addEventListener('beforeinstallprompt', (event) => {
+  event.preventDefault();
+  installPrompt = event;
+  installButton.hidden = false;
+});
+installButton.addEventListener('click', async () => {
+  installButton.hidden = true;
+  await installPrompt?.prompt();
+  installPrompt = null;
 });
 $('save-button').addEventListener('click', async () => {
   const { text } = await engine.text();
   saveFile('taalspoor.txt', [text], 'text/plain;charset=utf-8');
 });
 
+// The question first, from the tables beside the page (or the engine's, where the page
+// has none), then the engine; what is typed meanwhile stays and is asked when it is ready.
+function showQuestion(fromTables) {
+  tables = fromTables;
+  choices = choicesOf(tables);
+  fillChoice(choiceField, choices);
+  const address = readAddress();
+  // An address without a search asks the default search.
+  const known = choices.some((choice) => choice.value === address.choice);
+  const chosenByAddress = known || (address.choice === null && address.params.some(([name]) => name === 'q'));
+  choiceField.value = known ? address.choice : defaultChoice;
+  // An option given more than once (a list) fills its field with every value.
+  const given = new Map();
+  for (const [name, value] of address.params) given.set(name, given.has(name) ? `${given.get(name)} ${value}` : value);
+  if (queryField.value === '') queryField.value = given.get('q') ?? '';
+  given.delete('q');
+  showChoice(given, known);
+  return chosenByAddress || queryField.value !== '';
+}
+
 try {
+  const early = await tablesBesideThePage;
+  let asking = early ? showQuestion(early) : false;
+  if (early) {
+    if (asking) searchNow();
+    else results.clear('Typ wat u zoekt.');
+    queryField.focus();
+  }
   const ready = await engine.ready;
   // The service worker keeps the site for offline use; registered now, its copying of
   // the files does not slow the first start.
   if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
-  tables = ready.tables;
-  choices = choicesOf(tables);
-  fillChoice(choiceField, choices);
+  if (!early) {
+    asking = showQuestion(ready.tables);
+    queryField.focus();
+  }
   const editor = new OwnListEditor({
     engine,
     form: $('own-word-form'),
@@ -138,20 +244,12 @@ try {
     onChange: searchNow,
   });
   editor.showWords(ready.ownWords);
-
-  const address = readAddress();
-  const known = choices.some((choice) => choice.value === address.choice);
-  choiceField.value = known ? address.choice : defaultChoice;
-  // An option given more than once (a list) fills its field with every value.
-  const given = new Map();
-  for (const [name, value] of address.params) given.set(name, given.has(name) ? `${given.get(name)} ${value}` : value);
-  queryField.value = given.get('q') ?? '';
-  given.delete('q');
-  showChoice(given, known);
-  if (known) searchNow();
+  engineReady = true;
+  loading.hidden = true;
+  if (asking || queryField.value !== '') searchNow();
   else results.clear('Typ wat u zoekt.');
-  queryField.focus();
   document.body.dataset.ready = 'ja';
 } catch (error) {
+  loading.hidden = true;
   showError(`Taalspoor kon niet starten: ${error.message}`);
 }

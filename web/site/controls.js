@@ -143,6 +143,21 @@ export class OptionControls {
     return [...out, ...this.hidden];
   }
 
+  // What is set, in a line for the folded options: "ij één hokje · gewone woorden ·
+  // lengte 5". Empty when nothing differs from what the search starts with.
+  summary() {
+    const parts = [];
+    for (const { option, input } of this.controls) {
+      const label = option.kind === 'length' ? 'lengte' : caption(option.label).replace(/:$/, '').toLowerCase();
+      if (option.kind === 'flag') {
+        if (input.checked) parts.push(label);
+      } else if (input.value !== '') {
+        parts.push(`${label} ${input.value}`);
+      }
+    }
+    return parts.join(' · ');
+  }
+
   // What carries over to another choice: the value of each option, with its meaning.
   carried() {
     const values = new Map();

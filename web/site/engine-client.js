@@ -4,27 +4,43 @@
 
 const dataFiles = ['nlwrdiso.v3', 'tellingen.txt', 'ij-uitzonderingen.txt'];
 
-// A file of the site, stored compressed (the same on every static host), unpacked.
-async function unpacked(url) {
+// A file of the site, stored compressed (the same on every static host), unpacked; each
+// piece that arrives is told to `arrived` with its size, and the file's whole size first.
+async function unpacked(url, arrived) {
   const response = await fetch(url);
   if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
-  const stream = response.body.pipeThrough(new DecompressionStream('gzip'));
+  arrived(0, Number(response.headers.get('content-length')) || 0);
+  const counted = response.body.pipeThrough(new TransformStream({
+    transform(piece, controller) {
+      arrived(piece.byteLength, 0);
+      controller.enqueue(piece);
+    },
+  }));
+  const stream = counted.pipeThrough(new DecompressionStream('gzip'));
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
-// The module's code and the data, fetched once for every worker.
-async function engineFiles() {
+// The module's code and the data, fetched once for every worker; progress(loaded, total)
+// in bytes as they arrive.
+async function engineFiles(progress) {
+  let loaded = 0;
+  let total = 0;
+  const arrived = (bytes, size) => {
+    loaded += bytes;
+    total += size;
+    progress(loaded, total);
+  };
   const [wasmBinary, ...unpackedData] = await Promise.all([
-    unpacked('taalspoor.wasm.gz'),
-    ...dataFiles.map((name) => unpacked(`data/${name}.gz`)),
+    unpacked('taalspoor.wasm.gz', arrived),
+    ...dataFiles.map((name) => unpacked(`data/${name}.gz`, arrived)),
   ]);
   return { wasmBinary, data: Object.fromEntries(dataFiles.map((name, k) => [name, unpackedData[k]])) };
 }
 
 export class Engine {
-  constructor(ownList) {
+  constructor(ownList, progress = () => {}) {
     this.ownList = ownList;  // the bytes of Mijnlijst.txt, as every new worker gets them
-    this.files = engineFiles();
+    this.files = engineFiles(progress);
     this.current = this.spawn();
     this.nextId = 1;
     this.ready = this.current.ready;

@@ -65,6 +65,19 @@ export class ResultList {
     return batch;
   }
 
+  // A search runs: the rows still shown are the older answer's, dimmed, and the count
+  // line says so until the answer comes.
+  busy(message) {
+    this.list.setAttribute('aria-busy', 'true');
+    this.countLine.textContent = message;
+  }
+
+  // The search ended without an answer of its own (it was refused): the older rows stand.
+  idle() {
+    this.list.removeAttribute('aria-busy');
+    this.countLine.textContent = this.lastCount ?? '';
+  }
+
   // A new answer with its first rows.
   show(answer, rows, columns, query) {
     this.generation += 1;
@@ -72,10 +85,18 @@ export class ResultList {
     this.total = answer.rows;
     this.shown = 0;
     this.list.replaceChildren();
+    this.list.removeAttribute('aria-busy');
     this.list.dataset.query = query;
-    const sets = columns.sets;
-    const word = (n) => (sets ? (n === 1 ? 'combinatie' : 'combinaties') : n === 1 ? 'woord' : 'woorden');
-    this.countLine.textContent = `${answer.count.toLocaleString('nl-NL')} ${word(answer.count)}`;
+    // Rows of words, of sets of words, or of explanations (a word may answer twice).
+    const noun = (n) => {
+      if (columns.sets) return n === 1 ? 'combinatie' : 'combinaties';
+      if (columns.explanation) return n === 1 ? 'rij' : 'rijen';
+      return n === 1 ? 'woord' : 'woorden';
+    };
+    // A search that reached its bound of work found at least this many.
+    const count = `${answer.cutShort ? 'minstens ' : ''}${answer.count.toLocaleString('nl-NL')} ${noun(answer.count)}`;
+    this.countLine.textContent = count;
+    this.lastCount = count;
     this.notes.replaceChildren(...answer.notes.map((note) => Object.assign(document.createElement('li'), { textContent: note })));
     this.heading.replaceChildren(...answer.heading.map((line) => Object.assign(document.createElement('span'), { textContent: line })));
     this.append(rows);
@@ -86,6 +107,8 @@ export class ResultList {
     this.total = 0;
     this.shown = 0;
     this.list.replaceChildren();
+    this.list.removeAttribute('aria-busy');
+    this.lastCount = message;
     delete this.list.dataset.query;
     this.notes.replaceChildren();
     this.heading.replaceChildren();

@@ -198,11 +198,14 @@ test('after the first visit the page searches with the network off', async () =>
   assert.deepEqual(page.errors, []);
 });
 
-test('screenshots at a desktop\'s and a phone\'s width', async () => {
+test('screenshots at a desktop\'s and a phone\'s width, light and dark', async () => {
   const folder = join(site, '..', 'screenshots');
   mkdirSync(folder, { recursive: true });
-  for (const [name, size] of [['web_desktop', { width: 1280, height: 860 }], ['web_telefoon', { width: 390, height: 844 }]]) {
+  const shots = [['web_desktop', { width: 1280, height: 860 }, 'light'], ['web_telefoon', { width: 390, height: 844 }, 'light'],
+    ['web_desktop_donker', { width: 1280, height: 860 }, 'dark'], ['web_telefoon_donker', { width: 390, height: 844 }, 'dark']];
+  for (const [name, size, scheme] of shots) {
     const page = await openPage(browser, size);
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
     await page.goto(`${origin}/?zoek=anagrammen&q=kruiswoordraadsel`);
     await ready(page);
     await answered(page);

@@ -1,0 +1,120 @@
+// The page as a new user meets it: on a phone the answer follows the query field; on a
+// slow connection what is typed before the engine is ready is kept and asked when it is,
+// with a bar that fills meanwhile; a running search says so; a refused option of a link
+// names the control as the page shows it; a count at a bound of work says "minstens";
+// a copy says "Gekopieerd". Nothing is said on the console.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { answered, openPage, ready, startBrowser, startSite } from './browser.mjs';
+
+let browser;
+let origin;
+let server;
+
+before(async () => {
+  ({ server, origin } = await startSite());
+  browser = await startBrowser();
+});
+
+after(async () => {
+  await browser.close();
+  browser.removeProfile();
+  server.close();
+});
+
+test('on a phone the first row follows the query field, in view without scrolling', async () => {
+  const page = await openPage(browser, { width: 390, height: 844 });
+  await page.goto(`${origin}/`);
+  await ready(page);
+  await page.type('#query-field', 'k.t');
+  await page.waitForFunction(() => document.querySelectorAll('#results li').length > 0, { timeout: 30_000 });
+  const row = await page.$eval('#results li', (li) => li.getBoundingClientRect().toJSON());
+  assert.ok(row.bottom <= 844, `first row at ${row.top}..${row.bottom}`);
+  assert.equal(await page.evaluate(() => window.scrollY), 0);
+  assert.equal(await page.evaluate(() => document.documentElement.scrollWidth), 390, 'nothing wider than the phone');
+  // The options are one line that says what is set, and open on a tap.
+  assert.equal(await page.$eval('#options-fold', (fold) => fold.open), false);
+  await page.click('#options-summary');
+  await page.click('#options input[type=checkbox]');
+  assert.match(await page.$eval('#options-summary', (summary) => summary.textContent), /^Opties: \S/);
+  // The help is one line, and more on a tap.
+  const oneLine = await page.$eval('#search-help', (help) => help.getBoundingClientRect().height);
+  await page.click('#help-more');
+  assert.ok((await page.$eval('#search-help', (help) => help.getBoundingClientRect().height)) > oneLine * 1.5);
+  assert.deepEqual(page.errors, []);
+});
+
+test('what is typed while the page loads on a slow connection is kept and answered', async () => {
+  const page = await openPage(browser);
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  // About 4 s for the engine and the word list.
+  await cdp.send('Network.emulateNetworkConditions', { offline: false, latency: 100, downloadThroughput: 600_000, uploadThroughput: 600_000 });
+  await page.goto(`${origin}/`, { waitUntil: 'domcontentloaded' });
+  // The choice of search is there before the engine.
+  await page.waitForFunction(() => document.querySelectorAll('#search-choice option').length > 10, { timeout: 30_000 });
+  assert.equal(await page.$eval('body', (body) => body.dataset.ready ?? null), null, 'typed before the engine is ready');
+  assert.equal(await page.$eval('#loading', (bar) => bar.hidden), false);
+  await page.type('#query-field', 'k.t', { delay: 30 });
+  await ready(page);
+  await page.waitForFunction(() => document.querySelector('#results').textContent.includes('kat'), { timeout: 30_000 });
+  assert.equal(await page.$eval('#query-field', (field) => field.value), 'k.t');
+  assert.equal(await page.$eval('#loading', (bar) => bar.hidden), true);
+  assert.deepEqual(page.errors, []);
+});
+
+test('a running search is shown as running, and its count at a bound says "minstens"', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?zoek=anagrammen&q=taal&woorden=6`);
+  await ready(page);
+  await answered(page);
+  await page.evaluate(() => {
+    window.busy = [];
+    new MutationObserver(() => window.busy.push([document.querySelector('#results').getAttribute('aria-busy'),
+      document.querySelector('#count-line').textContent]))
+      .observe(document.querySelector('#results'), { attributes: true, attributeFilter: ['aria-busy'] });
+  });
+  await page.click('#query-field', { clickCount: 3 });
+  await page.type('#query-field', 'johannesvermeerdelft');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => window.busy.some(([busy]) => busy === 'true'), { timeout: 30_000 });
+  assert.ok((await page.evaluate(() => window.busy)).some(([busy, line]) => busy === 'true' && line === 'zoeken…'));
+  await answered(page);
+  assert.equal(await page.$eval('#results', (list) => list.getAttribute('aria-busy')), null);
+
+  await page.goto(`${origin}/?zoek=patroon&q=*1*2*3*4*5*6*7*8*9*1`);
+  await ready(page);
+  await answered(page);
+  assert.match(await page.$eval('#count-line', (line) => line.textContent), /^minstens \d/);
+  assert.deepEqual(page.errors, []);
+});
+
+test('a link: its refused option named as the page names it, and a query without a search', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?zoek=patroon&q=k.t&lengte=abc`);
+  await ready(page);
+  await answered(page);
+  assert.equal(await page.$eval('#error-line', (line) => line.textContent), 'Lengte: verwacht een getal, niet "abc"');
+  assert.doesNotMatch(await page.$eval('#count-line', (line) => line.textContent), /geladen/);
+
+  await page.goto(`${origin}/?q=k.t`);
+  await ready(page);
+  await page.waitForFunction(() => document.querySelector('#results').textContent.includes('kat'), { timeout: 30_000 });
+  assert.equal(await page.$eval('#search-choice', (choice) => choice.value), 'zoek:patroon');
+  assert.deepEqual(page.errors, []);
+});
+
+test('a copy says "Gekopieerd", for the eye and for a screen reader', async () => {
+  const page = await openPage(browser);
+  await page.browserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  await page.goto(`${origin}/?zoek=patroon&q=k.t`);
+  await ready(page);
+  await answered(page);
+  await page.click('#copy-button');
+  await page.waitForFunction(() => document.querySelector('#copied').textContent === 'Gekopieerd', { timeout: 10_000 });
+  assert.equal(await page.$eval('#copied', (note) => note.getAttribute('role')), 'status');
+  assert.match(await page.evaluate(() => navigator.clipboard.readText()), /^kat\n/);
+  // The search's help is tied to the field.
+  assert.equal(await page.$eval('#query-field', (field) => field.getAttribute('aria-describedby')), 'search-help');
+  assert.deepEqual(page.errors, []);
+});
