@@ -29,6 +29,14 @@ const TakenOption* SolverSearch::taken(std::string_view option_name) const {
 
 SolverQuery default_query(const SolverSearch& search) { return search.defaults; }
 
+SolverQuery interactive_defaults(const SolverSearch& search) {
+    SolverQuery query = search.defaults;
+    for (const TakenOption& taken : search.takes)
+        if (const auto* flag = std::get_if<bool SolverQuery::*>(&taken.option->sets); flag && taken.option->checked_in_window)
+            query.**flag = taken.option->flag_value;
+    return query;
+}
+
 const char* rows_noun(const RowColumns& columns) {
     return columns.sets ? "combinaties" : columns.explanation ? "rijen" : "woorden";
 }
@@ -150,11 +158,11 @@ std::optional<QueryError> set_option(const GivenOption& given, SolverQuery& quer
 }  // namespace
 
 std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search, std::string text,
-                                                      std::vector<GivenOption> given) {
+                                                      std::vector<GivenOption> given, Defaults from) {
     const auto& order = solver_options();
     const auto place = [&](const GivenOption& g) { return std::find(order.begin(), order.end(), g.taken->option) - order.begin(); };
     std::stable_sort(given.begin(), given.end(), [&](const GivenOption& a, const GivenOption& b) { return place(a) < place(b); });
-    SolverQuery query = default_query(search);
+    SolverQuery query = from == Defaults::interactive ? interactive_defaults(search) : default_query(search);
     query.text = std::move(text);
     for (const GivenOption& g : given)
         if (auto refused = set_option(g, query)) return *refused;

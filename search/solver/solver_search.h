@@ -133,8 +133,14 @@ const char* row_noun(const RowColumns& columns);
 // kept fewer rows than it found; nothing otherwise.
 std::optional<std::string> kept_rows_note(const SolverOutcome& outcome);
 
-// A query that starts as the search's defaults.
+// A query that starts as the search's defaults: the command line's.
 SolverQuery default_query(const SolverSearch& search);
+// The defaults of the window and the page, which a person uses as they type: the command
+// line's, with the flags the row's options have on there (the most common words first
+// where a search ranks words).
+SolverQuery interactive_defaults(const SolverSearch& search);
+
+enum class Defaults { command_line, interactive };
 
 // An option and its value as the user typed it (ISO 8859-1): a number, N or M-N for a
 // length, letters; nothing for a flag, or "0" for a flag the user turned off where the
@@ -149,7 +155,8 @@ struct GivenOption {
 // that is no number where one is asked, or a number below what the search allows, is
 // refused as check_solver_query refuses one above it.
 std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search, std::string text,
-                                                      std::vector<GivenOption> given);
+                                                      std::vector<GivenOption> given,
+                                                      Defaults from = Defaults::command_line);
 
 // The error of a number outside what the search allows for the option (for this query's
 // choices, where they narrow it).

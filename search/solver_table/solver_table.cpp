@@ -39,10 +39,11 @@ TakenOption take_as(const char* name, const char* value_name, const char* help, 
 }
 
 // The options every wordplay search takes: the filter on the word it lists, the rules of
-// the squares, ranking and the number of rows.
+// the squares, plain words (the default: an abbreviation is rarely a cryptogram's word)
+// or all, ranking and the number of rows.
 std::vector<TakenOption> wordplay_takes(std::vector<TakenOption> own) {
-    for (const char* name : {"--patroon", "--ij", "--hoofdletters", "--met", "--zonder", "--gewone-woorden", "--gangbaar",
-                             "--tellingen"})
+    for (const char* name : {"--patroon", "--ij", "--hoofdletters", "--met", "--zonder", "--gewone-woorden", "--alle-woorden",
+                             "--gangbaar", "--tellingen"})
         own.push_back(take(name));
     own.push_back(take("--lengte", at_least_one));
     own.push_back(take("--drempel", any_count));
@@ -99,20 +100,20 @@ std::vector<SolverSearch> make_solver_table() {
          "heen; de uitleg zet ze tussen [ en ]",
          "&Verborgen", "bijvoorbeeld Zij kwam na de regen thuis",
          "Woorden die letter voor letter in de tekst verstopt staan, zoals een cryptogram ze verstopt", explained,
-         {.length = {3, no_limit}, .most_rows = 10'000},
+         {.length = {3, no_limit}, .plain_words = true, .most_rows = 10'000},
          wordplay_takes({take("--achterstevoren"), take("--over-woordgrens")}), solve_hidden_words},
         {"omkeringen", "--omkeringen", "PATROON", QueryText::optional,
          "alle woorden die achterstevoren gelezen een woord zijn (weer, terug, andersom); de uitleg geeft "
          "dat woord",
          "&Omkeringen", "een patroon, of leeg voor alle woorden",
-         "Woorden die achterstevoren een ander (of hetzelfde) woord zijn", explained, {.most_rows = 10'000},
+         "Woorden die achterstevoren een ander (of hetzelfde) woord zijn", explained, {.plain_words = true, .most_rows = 10'000},
          wordplay_takes({}), solve_reversals},
         {"delen", "--delen", "PATROON", QueryText::optional,
          "alle woorden die uit twee tot N woorden achter elkaar bestaan (pa·nora·ma); elk deel minstens "
          "--min-lengte hokjes",
          "&Delen", "een patroon, zoals pa*ma, of leeg voor alle woorden",
          "Woorden die uit twee of meer woorden achter elkaar bestaan", explained,
-         {.most_words = 2, .shortest_word = 2, .most_rows = 10'000},
+         {.most_words = 2, .shortest_word = 2, .plain_words = true, .most_rows = 10'000},
          wordplay_takes({take_as("--woorden", nullptr, "hoogstens N delen", "Hoogstens &woorden:", "Uit hoogstens zoveel woorden",
                                  {2, 4}),
                          take_as("--min-lengte", nullptr, "elk deel minstens N hokjes", "Delen van min&stens:",
@@ -122,17 +123,17 @@ std::vector<SolverSearch> make_solver_table() {
          "alle woorden die een woord zijn met een ander woord (of --deel) erin gezet: t(af)el = tel + af",
          "&Invoegingen", "een patroon, of leeg voor alle woorden",
          "Woorden waarin een woord in een ander woord is gezet; ook: het ene woord eruit genomen", explained,
-         {.most_rows = 10'000}, wordplay_takes({take("--deel")}), solve_insertions},
+         {.plain_words = true, .most_rows = 10'000}, wordplay_takes({take("--deel")}), solve_insertions},
         {"weglatingen", "--weglatingen", "PATROON", QueryText::optional,
          "alle woorden die een woord blijven als er een hokje weggaat: schat, kop eraf: chat",
          "Wegla&tingen", "een patroon, of leeg voor alle woorden",
          "Woorden die zonder hun eerste, laatste of een middelste letter nog een woord zijn", explained,
-         {.most_rows = 10'000}, wordplay_takes({take("--waar")}), solve_omissions},
+         {.plain_words = true, .most_rows = 10'000}, wordplay_takes({take("--waar")}), solve_omissions},
         {"klinkt-als", "--klinkt-als", "WOORD", QueryText::required,
          "alle woorden die anders geschreven worden maar net zo klinken als dit woord (rijs, reis); de "
          "uitleg geeft de klank",
          "&Klinkt als", "bijvoorbeeld reis",
-         "Woorden die hetzelfde klinken maar anders geschreven worden", explained, {.most_rows = 10'000},
+         "Woorden die hetzelfde klinken maar anders geschreven worden", explained, {.plain_words = true, .most_rows = 10'000},
          wordplay_takes({}), solve_sound_alikes},
         {"lingo", "--lingo", nullptr, QueryText::none,
          "Lingo en Woordle: de woorden die nog kunnen na de pogingen, de waarschijnlijkste eerst, en de beste "

@@ -39,15 +39,18 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
     const std::vector<Clue> clues{
         {"invoegingen", "tafel", {}, "tafel", "t(af)el = tel + af"},
         {"invoegingen", "", {{"--deel", "kat"}}, "tkatel", "t(kat)el = tel + kat"},
-        {"delen", "pa*ma", {{"--woorden", "3"}}, "panorama", "pa\xB7nora\xB7ma"},
+        // Plain words by default, in the word and in its explanation; --alle-woorden lifts it.
+        {"delen", "pa*ma", {{"--woorden", "3"}}, "panorama", "pa\xB7nor\xB7" "ama"},
+        {"delen", "pa*ma", {{"--woorden", "3"}, {"--alle-woorden", ""}}, "panorama", "pa\xB7nora\xB7ma"},
         {"delen", "bas*", {}, "basalt", "bas\xB7" "alt"},
         {"delen", "ka....", {}, "kameel", "ka\xB7meel"},
-        {"delen", "", {}, "kat-uil", "kat-\xB7uil"},  // the hyphen stays before the dot
+        {"delen", "", {{"--alle-woorden", ""}}, "kat-uil", "kat-\xB7uil"},  // the hyphen stays before the dot
         {"omkeringen", "lepel", {}, "lepel", "lepel"},
-        {"omkeringen", "bark", {}, "bark", "Krab, krab"},
+        {"omkeringen", "bark", {}, "bark", "krab"},
+        {"omkeringen", "bark", {{"--alle-woorden", ""}}, "bark", "Krab, krab"},
         {"omkeringen", "rijm", {{"--ij", ""}}, "rijm", "mijr"},
         {"verborgen", "Zij kwam na de regen thuis", {{"--over-woordgrens", ""}}, "nader", "Zij kwam [na de r]egen thuis"},
-        {"verborgen", "Drie maal daags zijn de ramen open", {{"--achterstevoren", ""}}, "Mare",
+        {"verborgen", "Drie maal daags zijn de ramen open", {{"--achterstevoren", ""}, {"--alle-woorden", ""}}, "Mare",
          "<- Drie maal daags zijn d[e ram]en open"},
         {"verborgen", "daar is de mijr", {}, "mijr", "daar is de [mijr]"},
         {"weglatingen", "schat", {}, "schat", "kop eraf: chat"},
@@ -87,7 +90,7 @@ TEST(Wordplay, CommandLinePrintsWordTabExplanationAndRefusesWhatItMust) {
     TempFolder f;
     f.link_shipped_list();
     f.link_shipped_tables();
-    const CliOutcome parts = run_taalspoor_zoek(f, {"--delen", "pa*ma", "--woorden", "3"});
+    const CliOutcome parts = run_taalspoor_zoek(f, {"--delen", "pa*ma", "--woorden", "3", "--alle-woorden"});
     EXPECT_EQ(parts.status, 0) << parts.err;
     const auto lines = output_lines(parts.out);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "panorama\tpa\xC2\xB7nora\xC2\xB7ma"), lines.end());

@@ -34,9 +34,9 @@ std::string option_json(const TakenOption& taken, const SolverQuery& defaults) {
             using Member = decltype(member);
             if constexpr (std::is_same_v<Member, bool SolverQuery::*>) {
                 const bool by_default = defaults.*member == option.flag_value;
-                out.add("kind", "flag").flag("initial", option.checked_in_window || by_default).flag("default", by_default);
+                out.add("kind", "flag").flag("initial", option.checked_in_window || by_default);
             } else if constexpr (std::is_same_v<Member, void (*)(SolverQuery&)>) {
-                out.add("kind", "flag").flag("initial", false).flag("default", false);
+                out.add("kind", "flag").flag("initial", false);
             } else if constexpr (std::is_same_v<Member, std::size_t SolverQuery::*>) {
                 out.add("kind", "number").number("initial", defaults.*member);
             } else if constexpr (std::is_same_v<Member, SquareCount SolverQuery::*>) {

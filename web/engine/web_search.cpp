@@ -109,7 +109,9 @@ std::string WebSearch::ask_solver(const SolverSearch& search, const Question& qu
         given.push_back({taken, utf8_to_latin1_lossy(value)});
     }
     const std::string* text = value_of(question, "q");
-    auto query = solver_query_of(search, text ? utf8_to_latin1_lossy(*text) : std::string(), std::move(given));
+    // A link names what differs from what the page starts a search with.
+    auto query = solver_query_of(search, text ? utf8_to_latin1_lossy(*text) : std::string(), std::move(given),
+                                 Defaults::interactive);
     if (const auto* refused = std::get_if<QueryError>(&query)) return answer(0, search.name, {}, refused->message());
     // The page draws every row's bar; the text has the counts only where they were asked.
     SolverQuery& asked = std::get<SolverQuery>(query);

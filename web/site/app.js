@@ -160,13 +160,8 @@ $('question').addEventListener('submit', (event) => {
 });
 queryField.addEventListener('input', scheduleSearch);
 choiceField.addEventListener('change', () => {
-  // What the user set stays where the next search has an option of the same meaning.
-  const given = new Map();
-  for (const [name, { value, valueName }] of controls.carried()) {
-    const option = optionsOf(chosen(), tables).find((o) => o.name === name);
-    if (option && option.valueName === valueName) given.set(name, value);
-  }
-  showChoice(given, false);
+  // Each search starts with its own defaults, as a link to it opens: one search, one answer.
+  showChoice(new Map(), false);
   searchNow();
 });
 const copied = $('copied');

@@ -59,9 +59,9 @@ function control(option, value) {
     input.type = 'checkbox';
     input.checked = value;
     row.append(input, label);
-    // On the command line a flag turns on what the search has off; "0" turns off what
-    // it has on.
-    return { row, input, read: () => (input.checked === Boolean(option.default) ? null : input.checked ? '1' : '0') };
+    // A flag is named where it differs from what the page starts the search with: "1"
+    // turns on, "0" turns off.
+    return { row, input, read: () => (input.checked === Boolean(option.initial) ? null : input.checked ? '1' : '0') };
   }
   if (option.kind === 'number') {
     input.type = 'number';
@@ -87,12 +87,12 @@ function control(option, value) {
   return { row, input, read: () => (input.value === '' || input.value === option.initial ? null : input.value) };
 }
 
-// What a control starts as: the value in the address, else a value the user set for an
-// option of the same name and meaning, else the table's initial value.
-function startValue(option, given, fromAddress) {
+// What a control starts as: the value in the address, else what the page starts the
+// search with (the table's initial value); a link opens exactly what was shared.
+function startValue(option, given) {
   if (option.kind === 'flag') {
     if (given.has(option.name)) return given.get(option.name) !== '0';
-    return Boolean(fromAddress ? option.default : option.initial);
+    return Boolean(option.initial);
   }
   if (given.has(option.name)) return given.get(option.name);
   if (option.kind === 'number') return option.noneText && !option.initial ? '' : option.initial;
@@ -107,8 +107,8 @@ export class OptionControls {
     this.hidden = [];  // options without a control, as the address gave them
   }
 
-  // Shows the options of the choice. `given`: name -> value, from the address (then an
-  // absent flag is off, as on the command line) or carried from the choice before.
+  // Shows the options of the choice. `given`: name -> value, from the address; a new
+  // choice starts with its own defaults.
   show(options, given, fromAddress) {
     for (const { row } of this.controls) row.remove();
     this.controls = [];
@@ -118,7 +118,7 @@ export class OptionControls {
         if (fromAddress && given.has(option.name)) this.hidden.push([option.name, given.get(option.name)]);
         continue;
       }
-      const made = { option, ...control(option, startValue(option, given, fromAddress)) };
+      const made = { option, ...control(option, startValue(option, given)) };
       made.input.addEventListener('input', () => this.onChange());
       made.input.addEventListener('change', () => this.onChange());
       this.fieldset.append(made.row);
@@ -156,15 +156,5 @@ export class OptionControls {
       }
     }
     return parts.join(' · ');
-  }
-
-  // What carries over to another choice: the value of each option, with its meaning.
-  carried() {
-    const values = new Map();
-    for (const { option, input } of this.controls) {
-      const value = option.kind === 'flag' ? (input.checked ? '1' : '0') : input.value;
-      values.set(option.name, { value, valueName: option.valueName });
-    }
-    return values;
   }
 }

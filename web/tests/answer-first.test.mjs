@@ -104,6 +104,30 @@ test('a link: its refused option named as the page names it, and a query without
   assert.deepEqual(page.errors, []);
 });
 
+// One search, one answer: chosen from the menu after another search it starts with its
+// own defaults, as a link to it does.
+test('a search chosen from the menu gives what its link gives', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?zoek=anagrammen&q=Mark+Rutte`);
+  await ready(page);
+  await answered(page);
+  const byLink = await page.$eval('#count-line', (line) => line.textContent);
+  await page.goto(`${origin}/?zoek=patroon&q=k.t`);
+  await ready(page);
+  await answered(page);
+  await page.click('#options-summary').catch(() => {});
+  const plain = await page.$('#options input[name="gewone-woorden"]');
+  if (plain && await plain.evaluate((box) => !box.checked)) await plain.click();
+  await page.select('#search-choice', 'zoek:anagrammen');
+  await page.click('#query-field', { clickCount: 3 });
+  await page.type('#query-field', 'Mark Rutte');
+  await page.keyboard.press('Enter');
+  await answered(page);
+  assert.equal(await page.$eval('#count-line', (line) => line.textContent), byLink);
+  assert.equal(new URL(page.url()).search, '?zoek=anagrammen&q=Mark+Rutte');
+  assert.deepEqual(page.errors, []);
+});
+
 test('a copy says "Gekopieerd", for the eye and for a screen reader', async () => {
   const page = await openPage(browser);
   await page.browserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);

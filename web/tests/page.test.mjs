@@ -33,7 +33,9 @@ async function savedText(page, folder) {
   return readFileSync(file, 'utf8');
 }
 
-// Each row: the page's address and the same search at the command line.
+// Each row: the page's address and the same search at the command line. The page starts
+// a search as the window does, with ij one square and the most common words first where
+// the search has them: the command line asks that with --ij and --gangbaar.
 const searches = [
   ['modus=1&q=k.t', ['--alles', 'k.t']],
   ['modus=2&q=KAT&hoofdletters=1', ['--alles', '--modus', '2', '--hoofdletters', 'KAT']],
@@ -47,15 +49,16 @@ const searches = [
   ['modus=10&q=zwijg', ['--alles', '--modus', '10', 'zwijg']],
   ['modus=11&lengte=7', ['--alles', '--modus', '11', '--lengte', '7']],
   ['modus=1&q=k.t&y-lijst=1', ['--alles', '--y-lijst', 'k.t']],
-  ['zoek=patroon&q=k*t&ij=1', ['--patroon', 'k*t', '--ij']],
-  ['zoek=patroon&q=.1221.&gangbaar=1&tellingen=1&max=50', ['--patroon', '.1221.', '--gangbaar', '--tellingen', '--max', '50']],
-  ['zoek=patroon&q=*heid&lengte=7-9&zonder=r&gewone-woorden=1', ['--patroon', '*heid', '--lengte', '7-9', '--zonder', 'r', '--gewone-woorden']],
-  ['zoek=uit&q=aeinrst..&gangbaar=1', ['--uit', 'aeinrst..', '--gangbaar']],
-  ['zoek=anagrammen&q=taalspoor&woorden=2', ['--anagrammen', 'taalspoor', '--woorden', '2']],
-  ['zoek=anagrammen&q=heid&alle-woorden=1&max=40', ['--anagrammen', 'heid', '--alle-woorden', '--max', '40']],
-  ['zoek=verborgen&q=Zij+kwam+na+de+regen+thuis&achterstevoren=1', ['--verborgen', 'Zij kwam na de regen thuis', '--achterstevoren']],
-  ['zoek=delen&q=pa*ma&woorden=3', ['--delen', 'pa*ma', '--woorden', '3']],
-  ['zoek=weglatingen&q=s*t&waar=kop&gangbaar=1', ['--weglatingen', 's*t', '--waar', 'kop', '--gangbaar']],
+  ['zoek=patroon&q=k*t', ['--patroon', 'k*t', '--ij', '--gangbaar']],
+  ['zoek=patroon&q=k*t&gangbaar=0&ij=0', ['--patroon', 'k*t']],
+  ['zoek=patroon&q=.1221.&tellingen=1&max=50', ['--patroon', '.1221.', '--ij', '--gangbaar', '--tellingen', '--max', '50']],
+  ['zoek=patroon&q=*heid&lengte=7-9&zonder=r&gewone-woorden=1', ['--patroon', '*heid', '--lengte', '7-9', '--zonder', 'r', '--gewone-woorden', '--ij', '--gangbaar']],
+  ['zoek=uit&q=aeinrst..', ['--uit', 'aeinrst..', '--ij', '--gangbaar']],
+  ['zoek=anagrammen&q=taalspoor&woorden=2', ['--anagrammen', 'taalspoor', '--woorden', '2', '--ij']],
+  ['zoek=anagrammen&q=heid&alle-woorden=1&max=40', ['--anagrammen', 'heid', '--alle-woorden', '--max', '40', '--ij']],
+  ['zoek=verborgen&q=Zij+kwam+na+de+regen+thuis&achterstevoren=1', ['--verborgen', 'Zij kwam na de regen thuis', '--achterstevoren', '--ij', '--gangbaar']],
+  ['zoek=delen&q=pa*ma&woorden=3&alle-woorden=1', ['--delen', 'pa*ma', '--woorden', '3', '--alle-woorden', '--ij', '--gangbaar']],
+  ['zoek=weglatingen&q=s*t&waar=kop', ['--weglatingen', 's*t', '--waar', 'kop', '--ij', '--gangbaar']],
   ['zoek=lingo&begin=k&poging=kater%3D%2B--%2B%3F', ['--lingo', '--begin', 'k', '--poging', 'kater=+--+?']],
   ['zoek=lingo&spel=woordle&poging=tenor%3D-%3F---&poging=plein%3D--%3F--', ['--lingo', '--spel', 'woordle', '--poging', 'tenor=-?---', '--poging', 'plein=--?--']],
 ];
