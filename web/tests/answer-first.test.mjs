@@ -4,12 +4,21 @@
 // names the control as the page shows it; a count at a bound of work says "minstens";
 // a copy says "Gekopieerd". Nothing is said on the console.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import { answered, openPage, ready, startBrowser, startSite } from './browser.mjs';
 
 let browser;
 let origin;
 let server;
+
+// axe-core, from npm, run inside the page: the WCAG 2.1 A and AA rules.
+const axe = readFileSync(new URL('./node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+async function violations(page) {
+  await page.addScriptTag({ content: axe });
+  const result = await page.evaluate(() => window.axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] }));
+  return result.violations.map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`);
+}
 
 before(async () => {
   ({ server, origin } = await startSite());
@@ -141,4 +150,30 @@ test('a copy says "Gekopieerd", for the eye and for a screen reader', async () =
   // The search's help is tied to the field.
   assert.equal(await page.$eval('#query-field', (field) => field.getAttribute('aria-describedby')), 'search-help');
   assert.deepEqual(page.errors, []);
+});
+
+test('axe-core finds no WCAG A or AA violation, light and dark, on a phone and a desktop', async () => {
+  const states = [
+    ['?zoek=patroon&q=k.t', { width: 1280, height: 860 }, 'light'],
+    ['?zoek=patroon&q=k.t', { width: 390, height: 844 }, 'dark'],
+    ['?zoek=anagrammen&q=kruiswoordraadsel', { width: 390, height: 844 }, 'light'],
+    ['?modus=5&q=heid', { width: 1280, height: 860 }, 'dark'],
+    ['?zoek=verborgen&q=Zij+kwam+na+de+regen+thuis', { width: 1280, height: 860 }, 'light'],
+    ['?zoek=patroon&q=k.t&lengte=abc', { width: 390, height: 844 }, 'light'],
+    ['?zoek=lingo&begin=k', { width: 1280, height: 860 }, 'dark'],
+  ];
+  for (const [address, size, scheme] of states) {
+    const page = await openPage(browser, size);
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+    await page.goto(`${origin}/${address}`);
+    await ready(page);
+    await answered(page);
+    assert.deepEqual(await violations(page), [], `${address} ${scheme} ${size.width}`);
+    // The options opened on a phone, too.
+    if (size.width < 500) {
+      await page.click('#options-summary');
+      assert.deepEqual(await violations(page), [], `${address} ${scheme}, options open`);
+    }
+    assert.deepEqual(page.errors, []);
+  }
 });
