@@ -65,6 +65,7 @@ std::string search_json(const SolverSearch& search) {
         .add("valueName", search.value_name)
         .flag("textRequired", search.text == QueryText::required)
         .flag("takesText", search.text != QueryText::none)
+        .flag("ownPage", search.own_page)
         .add_utf8("caption", search.caption)
         .add_utf8("placeholder", search.placeholder)
         .add_utf8("tip", search.tip)

@@ -4,6 +4,7 @@
 import { followAddress, readAddress } from './address.js';
 import { choicesOf, fillChoice, OptionControls, optionsOf } from './controls.js';
 import { Engine } from './engine-client.js';
+import { LingoBoard } from './lingo-board.js';
 import { OwnListEditor, saveFile, storedOwnList } from './own-list.js';
 import { ResultList } from './results.js';
 
@@ -42,12 +43,15 @@ let engineReady = false;
 const chosen = () => choices.find((choice) => choice.value === choiceField.value);
 const needsText = (choice) => (choice.search ? choice.search.textRequired : choice.mode.takesQuery);
 
+// A search with a board of its own (the guessing games): its guesses come from the board.
+const hasBoard = (choice) => Boolean(choice?.search?.ownPage);
+
 function question() {
   const choice = chosen();
   const [kind, name] = choice.value.split(':');
   const pairs = [[kind, name]];
   if (queryField.value !== '' && !queryField.disabled) pairs.push(['q', queryField.value]);
-  return [...pairs, ...controls.pairs()];
+  return [...pairs, ...controls.pairs(), ...(hasBoard(choice) ? board.pairs() : [])];
 }
 
 function columnsOf(answer) {
@@ -126,8 +130,18 @@ function summarise() {
   optionsSummary.textContent = set ? `Opties: ${set}` : 'Opties';
 }
 
+const board = new LingoBoard({ board: $('lingo-board'), grid: $('lingo-grid'), field: $('lingo-guess'), onChange: () => scheduleSearch() });
+
+// The game as the options set it: a change of game, length or first letter is a new game.
+function boardConfig() {
+  const game = controls.valueOf('spel') || 'lingo';
+  const squares = Number.parseInt(controls.valueOf('lengte'), 10) || 5;
+  return { game, squares, first: game === 'lingo' ? (controls.valueOf('begin') || '').trim().toLowerCase() : '' };
+}
+
 const controls = new OptionControls($('options'), () => {
   summarise();
+  if (hasBoard(chosen())) board.configure(boardConfig());
   scheduleSearch();
 });
 
@@ -146,7 +160,14 @@ helpMore.addEventListener('click', () => {
 
 function showChoice(given, fromAddress) {
   const choice = chosen();
-  controls.show(optionsOf(choice, tables), given, fromAddress);
+  const own = hasBoard(choice);
+  // The board takes the guesses; the query field has no part in such a search.
+  const forControls = new Map(given);
+  if (own) forControls.delete('poging');
+  controls.show(optionsOf(choice, tables).filter((option) => !own || option.name !== 'poging'), forControls, fromAddress);
+  queryField.closest('.query').hidden = own;
+  board.show(own);
+  if (own) board.configure(boardConfig(), given.has('poging') ? given.get('poging').split(' ') : []);
   optionsFold.hidden = $('options').hidden;
   summarise();
   help.textContent = choice.search ? choice.search.help : choice.mode.hint.replace(/\s*\n\s*/g, ' ');

@@ -47,10 +47,12 @@ function control(option, value) {
     const select = document.createElement('select');
     select.id = id;
     select.name = option.name;
-    select.append(new Option('alle', ''), ...option.choices.map((choice) => new Option(choice, choice)));
-    select.value = value ?? '';
+    // "alle" only where the search has no choice of its own (Lingo is always one game).
+    if (!option.initial) select.append(new Option('alle', ''));
+    select.append(...option.choices.map((choice) => new Option(choice, choice)));
+    select.value = value || option.initial || '';
     row.append(label, select);
-    return { row, input: select, read: () => (select.value === '' ? null : select.value) };
+    return { row, input: select, read: () => (select.value === (option.initial ?? '') ? null : select.value) };
   }
   const input = document.createElement('input');
   input.id = id;
@@ -131,6 +133,13 @@ export class OptionControls {
       for (const [name, value] of given) if (!taken.has(name)) this.hidden.push([name, value]);
     }
     this.fieldset.hidden = this.controls.length === 0;
+  }
+
+  // The value a control shows now, by its option's name (a flag: checked or not).
+  valueOf(name) {
+    const made = this.controls.find(({ option }) => option.name === name);
+    if (!made) return undefined;
+    return made.option.kind === 'flag' ? made.input.checked : made.input.value;
   }
 
   // The options given, as pairs of command-line name and value.

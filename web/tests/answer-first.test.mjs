@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
-import { answered, openPage, ready, startBrowser, startSite } from './browser.mjs';
+import { answered, commandLine, openPage, ready, startBrowser, startSite } from './browser.mjs';
 
 let browser;
 let origin;
@@ -176,4 +176,46 @@ test('axe-core finds no WCAG A or AA violation, light and dark, on a phone and a
     }
     assert.deepEqual(page.errors, []);
   }
+});
+
+test('Lingo is a board: a guess typed and confirmed with Enter, its signs set by keyboard or by a click', async () => {
+  const page = await openPage(browser);
+  await page.goto(`${origin}/?zoek=lingo&begin=k`);
+  await ready(page);
+  await answered(page);
+  assert.equal(await page.$eval('#query-field', (field) => field.closest('.query').hidden), true, 'no query field');
+  assert.deepEqual(await page.$$eval('#options select[name="spel"] option', (options) => options.map((o) => o.value)), ['lingo', 'woordle']);
+  // Lingo gives the first letter: every row starts with it; five rows of five tiles.
+  assert.equal(await page.$$eval('#lingo-grid .lingo-row', (rows) => rows.length), 5);
+  await page.focus('#lingo-guess');
+  await page.keyboard.type('kater');
+  // Typed is not yet played: no guess in the address until Enter.
+  assert.equal(new URL(page.url()).searchParams.getAll('poging').length, 0);
+  await page.keyboard.type('+--+?');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => new URL(location.href).searchParams.get('poging') === 'kater=+--+?');
+  await answered(page);
+  const expected = commandLine(['--lingo', '--begin', 'k', '--poging', 'kater=+--+?']).out.split('\n');
+  assert.equal(await page.$eval('#heading', (heading) => heading.children[0].textContent), expected[0]);
+  assert.equal(await page.$eval('#heading', (heading) => heading.children[1].textContent), expected[1]);
+  // Each tile is a button with its letter and, for a screen reader, its meaning.
+  const tiles = await page.$$eval('#lingo-grid .lingo-row:first-child .tile', (buttons) => buttons.map((b) => [b.tagName, b.getAttribute('aria-label')]));
+  assert.deepEqual(tiles.map(([tag]) => tag), ['BUTTON', 'BUTTON', 'BUTTON', 'BUTTON', 'BUTTON']);
+  assert.deepEqual(tiles.map(([, name]) => name), ['k, goede plaats', 'a, niet in het woord', 't, niet in het woord', 'e, goede plaats', 'r, elders in het woord']);
+  // A click cycles the sign (- ? + -), and + ? - on a focused tile sets it: each asks again.
+  await page.click('#lingo-grid .tile[data-row="0"][data-column="1"]');
+  await page.waitForFunction(() => new URL(location.href).searchParams.get('poging') === 'kater=+?-+?');
+  await page.focus('#lingo-grid .tile[data-row="0"][data-column="2"]');
+  await page.keyboard.type('+');
+  await page.waitForFunction(() => new URL(location.href).searchParams.get('poging') === 'kater=+?++?');
+  await answered(page);
+  const again = commandLine(['--lingo', '--begin', 'k', '--poging', 'kater=+?++?']).out.split('\n');
+  assert.equal(await page.$eval('#heading', (heading) => heading.children[1].textContent), again[1]);
+  // A link opens the board as it was shared.
+  await page.goto(`${origin}/?zoek=lingo&spel=woordle&poging=tenor%3D-%3F---`);
+  await ready(page);
+  await answered(page);
+  assert.equal(await page.$$eval('#lingo-grid .lingo-row', (rows) => rows.length), 6, 'Woordle has six tries');
+  assert.equal(await page.$eval('#lingo-grid .tile[data-row="0"][data-column="1"]', (tile) => tile.getAttribute('aria-label')), 'e, elders in het woord');
+  assert.deepEqual(page.errors, []);
 });
