@@ -3,6 +3,8 @@
 // search, the sound key's rules, and what the command line refuses.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <algorithm>
 
 #include "base/file_names.h"
@@ -75,6 +77,34 @@ TEST(Wordplay, CrypticCluesAndTheOwnListGiveTheirExplanations) {
                              outcome->rows[a].explanation == outcome->rows[b].explanation)
                     << clue.search << ": " << outcome->rows[a].text;
     }
+}
+
+// A text of more than 80 characters shows each hidden word with at most 20 characters on
+// either side, "..." where it is cut; a shorter one whole. Rows that read the same at two
+// places of a repeating text are given once.
+TEST(Wordplay, HiddenWordsInALongTextShowTheTextAroundTheWord) {
+    TempFolder f;
+    f.link_shipped_list();
+    f.link_shipped_tables();
+    SolverTables tables(f.path());
+    const SolverSearch& search = *solver_search("verborgen");
+    SolverQuery query = default_query(search);
+    const std::string filler(60, 'x');
+    query.text = filler + " de kater slaapt " + filler;
+    query.most_rows = no_limit;
+    const auto outcome = run_solver_query(search, query, tables, [] { return false; });
+    ASSERT_TRUE(outcome);
+    ASSERT_TRUE(holds(*outcome, "kater", "..." + std::string(16, 'x') + " de [kater] slaapt " + std::string(12, 'x') + "..."));
+    for (const SolverRow& row : outcome->rows) EXPECT_LE(row.explanation.size(), 20 + 2 + 40 + 6u) << row.explanation;
+
+    query.text = "de kater slaapt";
+    EXPECT_TRUE(holds(*run_solver_query(search, query, tables, [] { return false; }), "kater", "de [kater] slaapt"));
+
+    query.text.clear();
+    for (int k = 0; k < 30; ++k) query.text += "kat ";
+    const auto repeated = run_solver_query(search, query, tables, [] { return false; });
+    std::set<std::pair<std::string, std::string>> rows;
+    for (const SolverRow& row : repeated->rows) EXPECT_TRUE(rows.insert({row.text, row.explanation}).second) << row.text << " " << row.explanation;
 }
 
 TEST(Wordplay, SoundKeysFollowTheRulesLongestFirst) {
