@@ -1,14 +1,16 @@
 // How soon the stop flag ends each search of the solver table: the flag is raised 20 ms
-// into a search of a text of 10,000 letters (the Lingo helper: its first advice) on
+// into a search of a text of 10,000 letters of the list's words (the Lingo helper: its first advice) on
 // tables that hold the lists already, as the window's second search would; the time from
 // raising it to the search's return is the stop's latency, the time a newer question or
 // the window's stop waits. A search done before the flag reports its own time instead.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <random>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "base/file_names.h"
 #include "search/solver_table/solver_table.h"
 
 namespace {
@@ -16,13 +18,17 @@ namespace {
 using namespace taalspoor;
 using Clock = std::chrono::steady_clock;
 
+// A text of 10,000 letters: the list's words from its middle on, one after the other, as a
+// long clue or rack may hold them.
 std::string ten_thousand_letters() {
-    std::mt19937 random(30);
-    const std::string letters = "aaabcdeeeefghiijklmnnoopprssttuvwz";
-    std::string text;
-    for (std::size_t letter = 0; letter < 10'000; ++letter) {
-        text += letters[random() % letters.size()];
-        if (random() % 6 == 0) text += ' ';
+    std::ifstream list(std::filesystem::path(TAALSPOOR_DATA_DIR) / standard_list_name, std::ios::binary);
+    list.seekg(1'000'000);
+    std::string text, word;
+    std::getline(list, word);
+    std::size_t letters = 0;
+    while (letters < 10'000 && std::getline(list, word)) {
+        text += word + ' ';
+        letters += word.size();
     }
     return text;
 }

@@ -77,14 +77,19 @@ bool solve_words_from_letters(const SolverQuery& query, SolverTables& tables, Ro
     RackSearch::Workspace workspace;
     NoEvents events;
     // The letters left over are worked out only for the rows kept: with thousands of
-    // letters they cost more than the search.
+    // letters they cost more than the search, so the stop flag is also asked between
+    // rows, and once it is up the rest of the block is passed over.
+    bool stopping = false;
+    std::size_t since_asked = 0;
     if (!rack.each(tables.folder(), should_stop, events, query.plain_words, [&](FoundWord&& word) {
+            if (stopping || (++since_asked % 64 == 0 && (stopping = should_stop()))) return;
             if (!rows.would_keep(word)) return;
             rack.fill_leftover(word, workspace);
             rows.add(std::move(word));
         }))
         return false;
-    return true;
+    // Stopped in the last block: what was passed over makes no answer.
+    return !stopping;
 }
 
 }  // namespace taalspoor

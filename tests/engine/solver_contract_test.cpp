@@ -196,14 +196,11 @@ TEST(SolverContract, AStopEndsEverySearchPromptly) {
             });
             const auto ended = Clock::now();
             const auto late = std::chrono::duration_cast<std::chrono::milliseconds>(ended - raised).count();
-            if (outcome) {
-                // Done before the stop, or it never asked.
-                EXPECT_LT(late, 0) << search.name << (warm ? " warm" : " cold") << ": finished without stopping";
-            } else {
-                EXPECT_TRUE(asked_after) << search.name;
-                // 50 ms on an idle machine; room here for the sanitizers and a busy one.
-                EXPECT_LT(late, 500) << search.name << (warm ? " warm" : " cold");
-            }
+            // Stopped, or done in the last stretch of work before its next look at the flag:
+            // either way it returns soon after the stop (50 ms on an idle machine, as the
+            // benchmark BM_stop measures; room here for the sanitizers and a busy one).
+            EXPECT_LT(late, 500) << search.name << (warm ? " warm" : " cold");
+            if (!outcome) EXPECT_TRUE(asked_after) << search.name;
             if (!warm) {
                 SolverQuery example = default_query(search);
                 example.text = example_of(search);

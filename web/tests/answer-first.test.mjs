@@ -5,12 +5,10 @@
 // a copy says "Gekopieerd". Nothing is said on the console.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { after, before, test } from 'node:test';
-import { answered, commandLine, openPage, ready, startBrowser, startSite } from './browser.mjs';
+import { test } from 'node:test';
+import { answered, commandLine, openPage, ready, siteAndBrowser } from './browser.mjs';
 
-let browser;
-let origin;
-let server;
+const shared = siteAndBrowser();
 
 // axe-core, from npm, run inside the page: the WCAG 2.1 A and AA rules.
 const axe = readFileSync(new URL('./node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
@@ -20,20 +18,9 @@ async function violations(page) {
   return result.violations.map((v) => `${v.id}: ${v.nodes.map((node) => node.target.join(' ')).join(', ')}`);
 }
 
-before(async () => {
-  ({ server, origin } = await startSite());
-  browser = await startBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  browser.removeProfile();
-  server.close();
-});
-
 test('on a phone the first row follows the query field, in view without scrolling', async () => {
-  const page = await openPage(browser, { width: 390, height: 844 });
-  await page.goto(`${origin}/`);
+  const page = await openPage(shared.browser, { width: 390, height: 844 });
+  await page.goto(`${shared.origin}/`);
   await ready(page);
   await page.type('#query-field', 'k.t');
   await page.waitForFunction(() => document.querySelectorAll('#results li').length > 0, { timeout: 30_000 });
@@ -54,12 +41,12 @@ test('on a phone the first row follows the query field, in view without scrollin
 });
 
 test('what is typed while the page loads on a slow connection is kept and answered', async () => {
-  const page = await openPage(browser);
+  const page = await openPage(shared.browser);
   const cdp = await page.createCDPSession();
   await cdp.send('Network.enable');
   // About 4 s for the engine and the word list.
   await cdp.send('Network.emulateNetworkConditions', { offline: false, latency: 100, downloadThroughput: 600_000, uploadThroughput: 600_000 });
-  await page.goto(`${origin}/`, { waitUntil: 'domcontentloaded' });
+  await page.goto(`${shared.origin}/`, { waitUntil: 'domcontentloaded' });
   // The choice of search is there before the engine.
   await page.waitForFunction(() => document.querySelectorAll('#search-choice option').length > 10, { timeout: 30_000 });
   assert.equal(await page.$eval('body', (body) => body.dataset.ready ?? null), null, 'typed before the engine is ready');
@@ -73,8 +60,8 @@ test('what is typed while the page loads on a slow connection is kept and answer
 });
 
 test('a running search is shown as running, and its count at a bound says "minstens"', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?zoek=anagrammen&q=taal&woorden=6`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?zoek=anagrammen&q=taal&woorden=6`);
   await ready(page);
   await answered(page);
   await page.evaluate(() => {
@@ -91,7 +78,7 @@ test('a running search is shown as running, and its count at a bound says "minst
   await answered(page);
   assert.equal(await page.$eval('#results', (list) => list.getAttribute('aria-busy')), null);
 
-  await page.goto(`${origin}/?zoek=patroon&q=*1*2*3*4*5*6*7*8*9*1`);
+  await page.goto(`${shared.origin}/?zoek=patroon&q=*1*2*3*4*5*6*7*8*9*1`);
   await ready(page);
   await answered(page);
   assert.match(await page.$eval('#count-line', (line) => line.textContent), /^minstens \d/);
@@ -99,14 +86,14 @@ test('a running search is shown as running, and its count at a bound says "minst
 });
 
 test('a link: its refused option named as the page names it, and a query without a search', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?zoek=patroon&q=k.t&lengte=abc`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?zoek=patroon&q=k.t&lengte=abc`);
   await ready(page);
   await answered(page);
   assert.equal(await page.$eval('#error-line', (line) => line.textContent), 'Lengte: verwacht een getal, niet "abc"');
   assert.doesNotMatch(await page.$eval('#count-line', (line) => line.textContent), /geladen/);
 
-  await page.goto(`${origin}/?q=k.t`);
+  await page.goto(`${shared.origin}/?q=k.t`);
   await ready(page);
   await page.waitForFunction(() => document.querySelector('#results').textContent.includes('kat'), { timeout: 30_000 });
   assert.equal(await page.$eval('#search-choice', (choice) => choice.value), 'zoek:patroon');
@@ -116,12 +103,12 @@ test('a link: its refused option named as the page names it, and a query without
 // One search, one answer: chosen from the menu after another search it starts with its
 // own defaults, as a link to it does.
 test('a search chosen from the menu gives what its link gives', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?zoek=anagrammen&q=Mark+Rutte`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?zoek=anagrammen&q=Mark+Rutte`);
   await ready(page);
   await answered(page);
   const byLink = await page.$eval('#count-line', (line) => line.textContent);
-  await page.goto(`${origin}/?zoek=patroon&q=k.t`);
+  await page.goto(`${shared.origin}/?zoek=patroon&q=k.t`);
   await ready(page);
   await answered(page);
   await page.click('#options-summary').catch(() => {});
@@ -138,9 +125,9 @@ test('a search chosen from the menu gives what its link gives', async () => {
 });
 
 test('a copy says "Gekopieerd", for the eye and for a screen reader', async () => {
-  const page = await openPage(browser);
-  await page.browserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
-  await page.goto(`${origin}/?zoek=patroon&q=k.t`);
+  const page = await openPage(shared.browser);
+  await page.browserContext().overridePermissions(shared.origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  await page.goto(`${shared.origin}/?zoek=patroon&q=k.t`);
   await ready(page);
   await answered(page);
   await page.click('#copy-button');
@@ -163,9 +150,9 @@ test('axe-core finds no WCAG A or AA violation, light and dark, on a phone and a
     ['?zoek=lingo&begin=k', { width: 1280, height: 860 }, 'dark'],
   ];
   for (const [address, size, scheme] of states) {
-    const page = await openPage(browser, size);
+    const page = await openPage(shared.browser, size);
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
-    await page.goto(`${origin}/${address}`);
+    await page.goto(`${shared.origin}/${address}`);
     await ready(page);
     await answered(page);
     assert.deepEqual(await violations(page), [], `${address} ${scheme} ${size.width}`);
@@ -179,8 +166,8 @@ test('axe-core finds no WCAG A or AA violation, light and dark, on a phone and a
 });
 
 test('Lingo is a board: a guess typed and confirmed with Enter, its signs set by keyboard or by a click', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?zoek=lingo&begin=k`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?zoek=lingo&begin=k`);
   await ready(page);
   await answered(page);
   assert.equal(await page.$eval('#query-field', (field) => field.closest('.query').hidden), true, 'no query field');
@@ -212,7 +199,7 @@ test('Lingo is a board: a guess typed and confirmed with Enter, its signs set by
   const again = commandLine(['--lingo', '--begin', 'k', '--poging', 'kater=+?++?']).out.split('\n');
   assert.equal(await page.$eval('#heading', (heading) => heading.children[1].textContent), again[1]);
   // A link opens the board as it was shared.
-  await page.goto(`${origin}/?zoek=lingo&spel=woordle&poging=tenor%3D-%3F---`);
+  await page.goto(`${shared.origin}/?zoek=lingo&spel=woordle&poging=tenor%3D-%3F---`);
   await ready(page);
   await answered(page);
   assert.equal(await page.$$eval('#lingo-grid .lingo-row', (rows) => rows.length), 6, 'Woordle has six tries');

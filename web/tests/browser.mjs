@@ -6,6 +6,7 @@ import { mkdtempSync, rmSync, symlinkSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { serve } from '../serve.mjs';
 
@@ -19,6 +20,22 @@ export const ownList = 'kaart\r\nkzzt\r\nheidzzz\r\n';
 export async function startSite() {
   const server = await serve(site, 0);
   return { server, origin: `http://localhost:${server.address().port}` };
+}
+
+// The site served and a browser for one file of tests: started before its first test
+// and ended after its last; `origin` and `browser` are there once it has started.
+export function siteAndBrowser() {
+  const shared = {};
+  before(async () => {
+    Object.assign(shared, await startSite());
+    shared.browser = await startBrowser();
+  });
+  after(async () => {
+    await shared.browser.close();
+    shared.browser.removeProfile();
+    shared.server.close();
+  });
+  return shared;
 }
 
 export async function startBrowser() {

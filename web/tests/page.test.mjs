@@ -5,23 +5,10 @@ import assert from 'node:assert/strict';
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { answered, commandLine, openPage, ownList, ready, site, startBrowser, startSite } from './browser.mjs';
+import { test } from 'node:test';
+import { answered, commandLine, openPage, ownList, ready, site, siteAndBrowser } from './browser.mjs';
 
-let browser;
-let origin;
-let server;
-
-before(async () => {
-  ({ server, origin } = await startSite());
-  browser = await startBrowser();
-});
-
-after(async () => {
-  await browser.close();
-  browser.removeProfile();
-  server.close();
-});
+const shared = siteAndBrowser();
 
 // The page's answer as the user saves it: "Bewaren als tekst".
 async function savedText(page, folder) {
@@ -65,12 +52,12 @@ const searches = [
 
 test('every search gives the rows of taalspoor-zoek, byte for byte', async () => {
   const downloads = mkdtempSync(join(tmpdir(), 'taalspoor-downloads-'));
-  const page = await openPage(browser);
-  const cdp = await browser.target().createCDPSession();
+  const page = await openPage(shared.browser);
+  const cdp = await shared.browser.target().createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id });
   await page.evaluateOnNewDocument((bytes) => localStorage.setItem('taalspoor.mijnlijst', bytes), ownList);
   for (const [address, args] of searches) {
-    await page.goto(`${origin}/?${address}`);
+    await page.goto(`${shared.origin}/?${address}`);
     await ready(page);
     await answered(page);
     const expected = commandLine(args).out;
@@ -87,13 +74,13 @@ test('every search gives the rows of taalspoor-zoek, byte for byte', async () =>
     });
   }
   const refused = commandLine(['--patroon', 'k[at']);
-  await page.goto(`${origin}/?zoek=patroon&q=k%5Bat`);
+  await page.goto(`${shared.origin}/?zoek=patroon&q=k%5Bat`);
   await ready(page);
   await answered(page);
   assert.equal(await page.$eval('#error-line', (line) => line.textContent), refused.err.trim());
   // An option the search does not take is refused as the command line refuses it.
   const foreign = commandLine(['--uit', 'kat', '--zonder', 'k']);
-  await page.goto(`${origin}/?zoek=uit&q=kat&zonder=k`);
+  await page.goto(`${shared.origin}/?zoek=uit&q=kat&zonder=k`);
   await ready(page);
   await page.waitForFunction(() => !document.querySelector('#error-line').hidden, { timeout: 30_000 });
   assert.equal(`taalspoor-zoek: ${await page.$eval('#error-line', (line) => line.textContent)}`, foreign.err.split('\n')[0]);
@@ -111,8 +98,8 @@ async function scrolledRows(page, least) {
 }
 
 test('a mode\'s page breaks carry no label; the own list\'s words come under one', async () => {
-  const bare = await openPage(browser);
-  await bare.goto(`${origin}/?modus=5&q=heid`);
+  const bare = await openPage(shared.browser);
+  await bare.goto(`${shared.origin}/?modus=5&q=heid`);
   await ready(bare);
   await answered(bare);
   const plain = await scrolledRows(bare, 1100);
@@ -120,9 +107,9 @@ test('a mode\'s page breaks carry no label; the own list\'s words come under one
   assert.ok(breaks.length >= 2, `${plain.length} rows`);
   assert.ok(breaks.every((row) => row.text === ''), JSON.stringify(breaks));
 
-  const withOwn = await openPage(browser);
+  const withOwn = await openPage(shared.browser);
   await withOwn.evaluateOnNewDocument((bytes) => localStorage.setItem('taalspoor.mijnlijst', bytes), ownList);
-  await withOwn.goto(`${origin}/?modus=5&q=heid`);
+  await withOwn.goto(`${shared.origin}/?modus=5&q=heid`);
   await ready(withOwn);
   await answered(withOwn);
   const rows = await scrolledRows(withOwn, 1100);
@@ -135,8 +122,8 @@ test('a mode\'s page breaks carry no label; the own list\'s words come under one
 });
 
 test('typing fast shows only the newest answer', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?zoek=anagrammen&q=&woorden=6`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?zoek=anagrammen&q=&woorden=6`);
   await ready(page);
   await page.evaluate(() => {
     window.shownAnswers = [];
@@ -166,8 +153,8 @@ test('typing fast shows only the newest answer', async () => {
 });
 
 test('a word of the own list is found, and still there after a reload', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?zoek=patroon&q=zwykr*`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?zoek=patroon&q=zwykr*`);
   await ready(page);
   await answered(page);
   assert.equal(await page.$$eval('#results li', (items) => items.length), 0);
@@ -187,13 +174,13 @@ test('a word of the own list is found, and still there after a reload', async ()
 });
 
 test('after the first visit the page searches with the network off', async () => {
-  const page = await openPage(browser);
-  await page.goto(`${origin}/?modus=1&q=k.t`);
+  const page = await openPage(shared.browser);
+  await page.goto(`${shared.origin}/?modus=1&q=k.t`);
   await ready(page);
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 30_000 });
   await page.setOfflineMode(true);
-  await page.goto(`${origin}/?zoek=uit&q=kt.`);
+  await page.goto(`${shared.origin}/?zoek=uit&q=kt.`);
   await ready(page);
   await answered(page);
   assert.ok((await page.$$eval('#results li', (items) => items.length)) > 10);
@@ -207,9 +194,9 @@ test('screenshots at a desktop\'s and a phone\'s width, light and dark', async (
   const shots = [['web_desktop', { width: 1280, height: 860 }, 'light'], ['web_telefoon', { width: 390, height: 844 }, 'light'],
     ['web_desktop_donker', { width: 1280, height: 860 }, 'dark'], ['web_telefoon_donker', { width: 390, height: 844 }, 'dark']];
   for (const [name, size, scheme] of shots) {
-    const page = await openPage(browser, size);
+    const page = await openPage(shared.browser, size);
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
-    await page.goto(`${origin}/?zoek=anagrammen&q=kruiswoordraadsel`);
+    await page.goto(`${shared.origin}/?zoek=anagrammen&q=kruiswoordraadsel`);
     await ready(page);
     await answered(page);
     await page.screenshot({ path: join(folder, `${name}.png`) });
