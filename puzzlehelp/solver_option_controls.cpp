@@ -50,10 +50,8 @@ SolverOptionControls::SolverOptionControls(QFormLayout& form, QWidget& owner) : 
 void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
     Control control{&option};
     const QString name = QString::fromLatin1(option.name + 2);  // "drempel"
-    const auto user_changed = [this, at = controls_.size()] {
-        if (filling_) return;
-        controls_[at].touched = true;
-        emit changed();
+    const auto user_changed = [this] {
+        if (!filling_) emit changed();
     };
     if (std::holds_alternative<bool SolverQuery::*>(option.sets)) {
         control.check = new QCheckBox(&owner);
@@ -101,6 +99,12 @@ void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
 }
 
 void SolverOptionControls::show_options_of(const SolverSearch& search) {
+    // What the user set stays with the search it was set for; another search starts at
+    // its own defaults, as taalspoor-zoek and the web page do.
+    if (shown_) set_by_user_[shown_] = query_for(*shown_, {});
+    shown_ = &search;
+    const auto kept = set_by_user_.find(&search);
+    const SolverQuery values = kept != set_by_user_.end() ? kept->second : interactive_defaults(search);
     filling_ = true;
     for (Control& control : controls_) {
         const TakenOption* taken = search.taken(*control.option);
@@ -114,26 +118,26 @@ void SolverOptionControls::show_options_of(const SolverSearch& search) {
         if (control.number) fit_number_box(*control.number, *taken);
         for (QSpinBox* bound : {control.least, control.most})
             if (bound) bound->setRange(0, spin_value(taken->range.most, longest_length));
-        if (!control.touched) set_default(control, *taken, search.defaults);
+        show_value(control, values);
     }
     filling_ = false;
 }
 
-void SolverOptionControls::set_default(Control& control, const TakenOption& taken, const SolverQuery& defaults) {
+void SolverOptionControls::show_value(Control& control, const SolverQuery& values) {
     std::visit(
         [&](auto member) {
             using Member = decltype(member);
             if constexpr (std::is_same_v<Member, bool SolverQuery::*>) {
-                control.check->setChecked(taken.option->checked_in_window || defaults.*member == taken.option->flag_value);
+                control.check->setChecked(values.*member == control.option->flag_value);
             } else if constexpr (std::is_same_v<Member, std::size_t SolverQuery::*>) {
-                control.number->setValue(spin_value(defaults.*member, most_counted));
+                control.number->setValue(spin_value(values.*member, most_counted));
             } else if constexpr (std::is_same_v<Member, SquareCount SolverQuery::*>) {
-                const SquareCount& length = defaults.*member;
+                const SquareCount& length = values.*member;
                 control.least->setValue(spin_value(length.least, longest_length));
                 control.most->setValue(length.most == no_limit ? 0 : spin_value(length.most, longest_length));
             } else if constexpr (std::is_same_v<Member, std::string SolverQuery::*>) {
-                if (control.choice) control.choice->setCurrentIndex(std::max(0, control.choice->findText(from_latin1(defaults.*member))));
-                else control.text->setText(from_latin1(defaults.*member));
+                if (control.choice) control.choice->setCurrentIndex(std::max(0, control.choice->findText(from_latin1(values.*member))));
+                else control.text->setText(from_latin1(values.*member));
             }
         },
         control.option->sets);

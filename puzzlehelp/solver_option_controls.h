@@ -2,13 +2,14 @@
 // The controls of the searches' options in the Puzzelhulp window, one for each option of
 // the solver table that has a label: a check box for a flag, a spin box for a number, two
 // for a length ("-" is no bound), a field for letters or a word. The controls of the
-// chosen search show, with its labels, limits and defaults; the others hide. A text of a
-// few choices is a list to choose from, "alle" first. A control
-// the user has not touched takes each search's default as it is chosen; one the user
-// set keeps its value (within the search's limits).
+// chosen search show, with its labels and limits; the others hide. A text of a few
+// choices is a list to choose from, "alle" first. Each search starts at its own defaults
+// (with ranking and the IJ square checked), and keeps what the user set for it while
+// other searches are chosen.
 
 #include <QObject>
 #include <QString>
+#include <map>
 #include <vector>
 
 #include "search/solver_table/solver_table.h"
@@ -33,7 +34,8 @@ public:
     // Adds a row to `form` for every option with a label, in the table's order.
     SolverOptionControls(QFormLayout& form, QWidget& owner);
 
-    // Shows the controls of the search with its labels, limits and defaults.
+    // Shows the controls of the search with its labels and limits, at the values last set
+    // for it, or its defaults.
     void show_options_of(const SolverSearch& search);
     // The query the controls say for the search, its text and the rest at its defaults.
     SolverQuery query_for(const SolverSearch& search, std::string text) const;
@@ -61,15 +63,16 @@ private:
         QSpinBox* most = nullptr;
         QLineEdit* text = nullptr;
         QComboBox* choice = nullptr;  // a text of a few choices; the first item is none
-        bool touched = false;
     };
     void add(const SolverOption& option, QWidget& owner);
-    void set_default(Control& control, const TakenOption& taken, const SolverQuery& defaults);
+    void show_value(Control& control, const SolverQuery& values);
     void read(const Control& control, SolverQuery& query) const;
     const Control* control_of(const char* option_name) const;
 
     QFormLayout& form_;
     std::vector<Control> controls_;
+    const SolverSearch* shown_ = nullptr;
+    std::map<const SolverSearch*, SolverQuery> set_by_user_;
     bool filling_ = false;  // the window itself sets a control: no change of the user's
 };
 

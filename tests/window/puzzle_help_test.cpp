@@ -164,9 +164,10 @@ void PuzzleHelpTest::each_search_with_its_options() {
     for (const QString& word : texts(help)) QVERIFY2(word.size() == 7 && !word.contains(QLatin1Char('r')), qPrintable(word));
 
     help.choice_of("uit")->setChecked(true);
+    QVERIFY(options.check_box("--ij")->isChecked());  // what was set for the pattern stays there
+    QCOMPARE(options.shortest()->value(), 0);
+    options.check_box("--ij")->setChecked(false);
     options.check_box("--gangbaar")->setChecked(false);  // alphabetical, the longest first
-    options.shortest()->setValue(0);
-    options.longest()->setValue(0);
     QVERIFY(answered(help, QStringLiteral("kt.")));
     QVERIFY(!help.results->isColumnHidden(ResultRowsModel::leftover_column));
     const auto& laid = help.rows().all_rows();
