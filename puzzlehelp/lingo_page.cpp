@@ -126,12 +126,18 @@ void LingoPage::new_grid() {
                 square->set_letters(first);
                 square->set_given(true);
             }
-            connect(square, &LingoSquare::changed, this, &LingoPage::changed);
+            // A confirmed row's signs may still change; the row being typed asks nothing yet.
+            connect(square, &LingoSquare::changed, this, [this, row] {
+                if (row < confirmed_) changed();
+            });
             connect(square, &LingoSquare::letter_typed, this, [this, row, column](const QString& letter) { typed(row, column, letter); });
             connect(square, &LingoSquare::erase_asked, this, [this, row, column] { erase(row, column); });
             connect(square, &LingoSquare::next_asked, this, [this, row, column] { move_on(row, column); });
+            connect(square, &LingoSquare::tab_asked, this, [this, row, column] { tab_on(row, column); });
+            connect(square, &LingoSquare::confirm_asked, this, [this, row] { confirm(row); });
             connect(square, &LingoSquare::previous_asked, this, [this, row, column] { move_back(row, column); });
             grid_->addWidget(square, row, column);
+            square->show();  // now, not at the next turn: it may take the focus at once
             squares_[static_cast<std::size_t>(row)].push_back(square);
         }
         auto* note = new QLabel(this);
@@ -141,8 +147,61 @@ void LingoPage::new_grid() {
         notes_.push_back(note);
     }
     last_row_ = last_column_ = -1;
-    const int start = first.isEmpty() ? 0 : 1;
-    if (start < length->value()) square(0, start)->setFocus();
+    confirmed_ = 0;
+    won_ = false;
+    // Typing the first letter or choosing the game keeps the focus where it is.
+    open_row(0, new_game->hasFocus());
+    changed();
+}
+
+int LingoPage::first_open_column(int row) const {
+    int column = square(row, 0)->given() ? 1 : 0;
+    while (column + 1 < length->value() && !square(row, column)->letters().isEmpty()) ++column;
+    return column;
+}
+
+void LingoPage::open_row(int row, bool take_focus) {
+    for (int r = 0; r < rows(); ++r)
+        for (LingoSquare* s : squares_[static_cast<std::size_t>(r)]) s->setEnabled(r <= row);
+    if (row >= rows()) return;
+    if (game->currentIndex() == 0)
+        for (int column = 0; column < length->value(); ++column)
+            for (int before = 0; before < row; ++before)
+                if (square(before, column)->sign() == QLatin1Char('+') && !square(row, column)->given()) {
+                    square(row, column)->set_letters(square(before, column)->letters());
+                    square(row, column)->set_sign(QLatin1Char('+'));
+                }
+    if (take_focus && length->value() > (square(row, 0)->given() ? 1 : 0)) square(row, first_open_column(row))->setFocus();
+}
+
+void LingoPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (confirmed_ < rows()) square(confirmed_, first_open_column(confirmed_))->setFocus();
+}
+
+bool LingoPage::guessed(int row) const {
+    for (const LingoSquare* s : squares_[static_cast<std::size_t>(row)])
+        if (s->sign() != QLatin1Char('+')) return false;
+    return true;
+}
+
+void LingoPage::confirm(int row) {
+    if (row != confirmed_) return;
+    if (!filled(row)) {
+        row_note(row)->setText(QStringLiteral("typ eerst het hele woord"));
+        return;
+    }
+    row_note(row)->clear();
+    confirmed_ = row + 1;
+    won_ = guessed(row);
+    if (won_) {
+        confirmed_ = rows();
+        advice_line->setText(QStringLiteral("Geraden in %1!").arg(row + 1));
+        new_game->setFocus();
+    } else {
+        open_row(confirmed_, true);
+        if (confirmed_ == rows()) new_game->setFocus();
+    }
     changed();
 }
 
@@ -150,27 +209,35 @@ void LingoPage::typed(int row, int column, const QString& letter) {
     // With ij one square (Lingo), a j typed straight after an i joins it.
     const bool joins = game->currentIndex() == 0 && letter == QStringLiteral("j") && row == last_row_ &&
                        column == last_column_ + 1 && square(row, last_column_)->letters() == QStringLiteral("i");
+    if (row != confirmed_) return;  // a confirmed row keeps its word
     const int at = joins ? last_column_ : column;
-    square(row, at)->set_letters(joins ? QStringLiteral("ij") : letter);
+    const QString letters = joins ? QStringLiteral("ij") : letter;
+    if (square(row, at)->letters() != letters) square(row, at)->set_sign(QLatin1Char('-'));
+    square(row, at)->set_letters(letters);
     last_row_ = row;
     last_column_ = at;
     if (!joins) move_on(row, column);
 }
 
 void LingoPage::move_on(int row, int column) {
+    // After the last letter the signs follow from the row's first square.
     if (column + 1 < length->value()) square(row, column + 1)->setFocus(Qt::TabFocusReason);
-    else if (row + 1 < rows()) square(row + 1, square(row + 1, 0)->given() ? 1 : 0)->setFocus(Qt::TabFocusReason);
+    else square(row, square(row, 0)->given() ? 1 : 0)->setFocus(Qt::TabFocusReason);
+}
+
+void LingoPage::tab_on(int row, int column) {
+    if (column + 1 < length->value()) square(row, column + 1)->setFocus(Qt::TabFocusReason);
     else new_game->setFocus(Qt::TabFocusReason);
 }
 
 void LingoPage::move_back(int row, int column) {
     const int first = square(row, 0)->given() ? 1 : 0;
     if (column > first) square(row, column - 1)->setFocus(Qt::BacktabFocusReason);
-    else if (row > 0) square(row - 1, length->value() - 1)->setFocus(Qt::BacktabFocusReason);
     else threshold->setFocus(Qt::BacktabFocusReason);
 }
 
 void LingoPage::erase(int row, int column) {
+    if (row != confirmed_) return;
     LingoSquare* here = square(row, column);
     if (here->letters().isEmpty() && column > 0) here = square(row, column - 1);
     here->set_letters(QString());
@@ -200,7 +267,7 @@ SolverQuery LingoPage::query() const {
     q.length = {static_cast<std::size_t>(length->value()), static_cast<std::size_t>(length->value())};
     if (game->currentIndex() == 0) q.first_square = to_latin1(first_letter->text().trimmed().toLower());
     q.threshold = static_cast<std::size_t>(threshold->value());
-    for (int row = 0; row < rows() && filled(row); ++row) q.guesses.push_back(guess_of(row));
+    for (int row = 0; row < confirmed_; ++row) q.guesses.push_back(guess_of(row));
     return q;
 }
 
@@ -217,13 +284,13 @@ void LingoPage::ask() {
 }
 
 int LingoPage::row_named_in(const std::string& message) const {
-    for (int row = 0; row < rows() && filled(row); ++row)
+    for (int row = 0; row < confirmed_; ++row)
         if (message.find(guess_of(row)) != std::string::npos) return row;
     return -1;
 }
 
 void LingoPage::show_outcome(const SolverOutcome& outcome) {
-    advice_line->setText(from_latin1(outcome.heading.size() > 0 ? outcome.heading[0] : std::string()));
+    if (!won_) advice_line->setText(from_latin1(outcome.heading.size() > 0 ? outcome.heading[0] : std::string()));
     count_line->setText(from_latin1(outcome.heading.size() > 1 ? outcome.heading[1] : std::string()));
     possible->clear();
     for (const SolverRow& row : outcome.rows) {
@@ -244,7 +311,7 @@ void LingoPage::show_failure(const QString& message) {
     const int reason = message.indexOf(QStringLiteral("\": "));
     if (row >= 0) row_note(row)->setText(reason >= 0 ? message.mid(reason + 3) : message);
     else count_line->setText(message);
-    advice_line->setText(QStringLiteral("advies: -"));
+    if (!won_) advice_line->setText(QStringLiteral("advies: -"));
     possible->clear();
     emit answered();
 }

@@ -2,8 +2,11 @@
 // The Puzzelhulp's "Lingo" page: the game and the length, Lingo's first letter, and a grid
 // of rows in which the player types each guess and gives each square its sign; beside it
 // the advice and the words still possible, asked again of the Lingo helper (the "lingo"
-// row of the solver table) as each row is filled. A row after which no word can be is
-// marked, with why.
+// row of the solver table) as each row is confirmed. A row is typed (its letters, then
+// its signs, or clicks) and counts once Enter confirms it; then the next row opens, in
+// Lingo with the letters known to be right filled in. The signs of a confirmed row can
+// still be clicked. A row after which no word can be is marked, with why; a row all
+// right ends the game.
 //
 //     K A T E R      + - - + ?       advies: kroeg
 //     . . . . .                      mogelijk: 24    kroeg, kreet, ...
@@ -34,10 +37,12 @@ public:
     explicit LingoPage(std::filesystem::path folder, QWidget* parent = nullptr);
     ~LingoPage() override;
 
-    // The rows filled so far, from the top, as the helper's query.
+    // The rows confirmed so far, from the top, as the helper's query.
     SolverQuery query() const;
     bool searching() const;
     int rows() const { return static_cast<int>(squares_.size()); }
+    // The row being typed; rows() once the game is over.
+    int current_row() const { return confirmed_; }
     LingoSquare* square(int row, int column) const { return squares_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]; }
     QLabel* row_note(int row) const { return notes_[static_cast<std::size_t>(row)]; }
 
@@ -55,15 +60,26 @@ signals:
     // An answer of the helper is on the page.
     void answered();
 
+protected:
+    // The page shown: the keys go to the row being typed.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void build_controls();
     // A new grid for the game, the length and the first letter now chosen.
     void new_grid();
     void typed(int row, int column, const QString& letter);
     void erase(int row, int column);
-    // The focus to the square after this one: on in the row, else to the next row.
+    // The focus to the square after this one in its row, from the last back to the first.
     void move_on(int row, int column);
+    // Tab and Shift+Tab: along the row, and out of the grid at its ends.
+    void tab_on(int row, int column);
     void move_back(int row, int column);
+    void confirm(int row);
+    // Opens the row for typing: in Lingo the letters known to be right stand in it.
+    void open_row(int row, bool take_focus);
+    int first_open_column(int row) const;
+    bool guessed(int row) const;
     void changed();
     void ask();
     void show_outcome(const SolverOutcome& outcome);
@@ -80,6 +96,8 @@ private:
     std::vector<std::vector<LingoSquare*>> squares_;
     std::vector<QLabel*> notes_;
     int last_row_ = -1, last_column_ = -1;  // where the last letter was typed
+    int confirmed_ = 0;
+    bool won_ = false;
 };
 
 }  // namespace taalspoor

@@ -14,7 +14,8 @@ struct Colours {
 Colours colours_of(QChar sign, bool woordle) {
     if (woordle) {
         if (sign == QLatin1Char('+')) return {QColor(0x53, 0x8d, 0x4e), Qt::white};
-        if (sign == QLatin1Char('?')) return {QColor(0xc9, 0xb4, 0x58), Qt::white};
+        // As dark as the green and the grey, so that white letters read as well on it.
+        if (sign == QLatin1Char('?')) return {QColor(0x9a, 0x7b, 0x00), Qt::white};
         return {QColor(0x78, 0x7c, 0x7e), Qt::white};
     }
     if (sign == QLatin1Char('+')) return {QColor(0xd0, 0x1c, 0x1f), Qt::white};
@@ -64,7 +65,7 @@ void LingoSquare::paintEvent(QPaintEvent*) {
     const bool shown = !letters_.isEmpty();
     const Colours colours = colours_of(sign_, woordle_);
     painter.setPen(QPen(hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid), hasFocus() ? 3 : 1));
-    painter.setBrush(shown ? colours.fill : palette().color(QPalette::Base));
+    painter.setBrush(shown ? colours.fill : palette().color(isEnabled() ? QPalette::Base : QPalette::Window));
     painter.drawRect(box);
     if (shown && !woordle_ && sign_ == QLatin1Char('?')) {
         painter.setPen(Qt::NoPen);
@@ -98,6 +99,8 @@ void LingoSquare::keyPressEvent(QKeyEvent* event) {
         emit next_asked();
     } else if (event->key() == Qt::Key_Backspace) {
         emit erase_asked();
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit confirm_asked();
     } else if (text.size() == 1 && text.front().isLetter()) {
         emit letter_typed(text.toLower());
     } else {
@@ -106,7 +109,7 @@ void LingoSquare::keyPressEvent(QKeyEvent* event) {
 }
 
 bool LingoSquare::focusNextPrevChild(bool next) {
-    if (next) emit next_asked();
+    if (next) emit tab_asked();
     else emit previous_asked();
     return true;
 }

@@ -2,10 +2,10 @@
 // One square of a guess on the Lingo page: its letter (or ij) and its sign, in the colours
 // of the game and with the sign written in a corner, for who cannot tell the colours
 // apart. A click cycles the sign (- ? +); the keys +, ? and - set it; a letter typed sets
-// the letter and moves on to the next square.
+// the letter and moves on to the next square; Enter confirms the row.
 //
 //     Lingo:    + a red square       ? a yellow circle    - the square blue
-//     Woordle:  + green              ? yellow             - grey
+//     Woordle:  + green              ? ochre yellow       - grey
 
 #include <QWidget>
 
@@ -34,8 +34,12 @@ signals:
     void letter_typed(const QString& letter);
     // Backspace: the row empties this square or the one before.
     void erase_asked();
-    // A sign was typed, or Tab: the page moves on to the next square; Shift+Tab, back.
+    // Enter: the row is done, its letters and signs as they stand.
+    void confirm_asked();
+    // A sign was typed: the page moves on to the next square of the row.
     void next_asked();
+    // Tab: on to the next square, and out of the grid after the last; Shift+Tab, back.
+    void tab_asked();
     void previous_asked();
 
 protected:
