@@ -41,14 +41,21 @@ bool RackSearch::lays(std::string_view word, FoundWord& found, Workspace& w) con
 }
 
 void RackSearch::fill_leftover(FoundWord& found, Workspace& w) const {
-    // The word takes the first tiles of each letter, and the first blanks.
+    // The word takes the first tiles of each letter, and the first blanks; the squares a
+    // blank stands for are the last of their letter.
     std::vector<std::size_t>& used = w.used;
     used.assign(counts_.letters(), 0);
     std::size_t blanks_used = 0, at = 0;
+    found.blanks.clear();
     for (Square s; query_.rules.next_square(found.word, at, s);) {
         const int letter = counts_.letter_of(s);
-        if (letter >= 0 && used[static_cast<std::size_t>(letter)] < counts_.count(letter)) ++used[static_cast<std::size_t>(letter)];
-        else ++blanks_used;
+        if (letter >= 0 && used[static_cast<std::size_t>(letter)] < counts_.count(letter)) {
+            ++used[static_cast<std::size_t>(letter)];
+        } else {
+            ++blanks_used;
+            const std::size_t size = s >= ij_square ? 2 : 1;
+            found.blanks.push_back({at - size, size});
+        }
     }
     found.leftover.clear();
     for (const Tile& tile : tiles_) {

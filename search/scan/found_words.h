@@ -11,12 +11,21 @@
 
 namespace taalspoor {
 
+// Where in a word's text a blank lies: each square it stands for, as its first byte and
+// its length (an ij square is two).
+struct BlankSquare {
+    std::size_t at = 0, size = 1;
+    bool operator==(const BlankSquare&) const = default;
+};
+using BlankSquares = std::vector<BlankSquare>;
+
 struct FoundWord {
     std::string word;
     std::uint32_t count = 0;   // how common it is, once counted
     std::string leftover;      // words from letters: the letters that remain
     std::size_t squares = 0;   // words from letters: how many squares it fills
     std::string explanation;   // wordplay: how the word answers the query
+    BlankSquares blanks;       // words from letters: the squares a blank stands for
 };
 
 // The words of a search over the list, and whether its bound of work cut it short: then

@@ -68,7 +68,8 @@ SolverOutcome RowSink::outcome() && {
     outcome.rows = std::move(ranked_);
     outcome.rows.reserve(heap_.size());
     for (Kept& k : heap_)
-        outcome.rows.push_back({std::move(k.row.word), std::move(k.row.leftover), std::move(k.row.explanation), k.row.count});
+        outcome.rows.push_back({std::move(k.row.word), std::move(k.row.leftover), std::move(k.row.explanation), k.row.count,
+                                std::move(k.row.blanks)});
     return outcome;
 }
 

@@ -65,6 +65,7 @@ struct SolverRow {
     std::string leftover;     // the letters left over (words from letters)
     std::string explanation;  // how the word answers the query
     std::uint32_t count = 0;  // how common the word is (a set: its least common word), once counted
+    BlankSquares blanks;      // words from letters: the squares a blank stands for
 };
 
 struct SolverOutcome {

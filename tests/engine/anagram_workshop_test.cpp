@@ -76,6 +76,22 @@ TEST(WordsFromLetters, LeftoversInTheOrderGivenAndTheIjTile) {
     EXPECT_EQ(leftover_of("KAT", "kat", {.exact = true}), "(not laid)");
 }
 
+// The squares a blank stands for, as the window marks them: the last of their letter.
+TEST(WordsFromLetters, TheSquaresTheBlanksStandFor) {
+    Harness h;
+    const auto blanks_of = [&](const std::string& letters, const std::string& word, SquareRules rules = {}) {
+        for (const FoundWord& w : rack(letters, rules, h))
+            if (w.word == word) return w.blanks;
+        return BlankSquares{{99, 99}};
+    };
+    EXPECT_EQ(blanks_of("k.t.", "kat"), (BlankSquares{{1, 1}}));
+    EXPECT_EQ(blanks_of("tak?", "taak"), (BlankSquares{{2, 1}}));
+    EXPECT_EQ(blanks_of("ka??", "kaas"), (BlankSquares{{2, 1}, {3, 1}}));
+    EXPECT_EQ(blanks_of("kat", "kat"), BlankSquares{});
+    EXPECT_EQ(blanks_of("z.n", "zijn", {.ij_one_square = true}), (BlankSquares{{1, 2}})) << "one blank for the ij square";
+    EXPECT_EQ(blanks_of("z..n", "zijn"), (BlankSquares{{1, 1}, {2, 1}}));
+}
+
 // Every set of up to `most` words of the list that uses exactly the letters, read plainly.
 std::set<std::vector<std::string>> plain_sets(const std::string& letters, std::size_t most) {
     std::vector<std::string> words;
