@@ -9,10 +9,12 @@
 #include "app/message_boxes.h"
 #include "app/tool_tip_style.h"
 #include "ownlist/own_list_dialog.h"
+#include "window_support/dutch_qt_texts.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setStyle(new taalspoor::ToolTipStyle);
+    taalspoor::install_dutch_qt_texts(application);
 
     // The main window comes first: its start-up checks show their boxes before any
     // window does. Every file is looked for in the current directory.

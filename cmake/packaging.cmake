@@ -100,9 +100,9 @@ if(TARGET taalspoor)
   # plugins; the GStreamer elements that Qt Multimedia's default backend plays lumman.wav
   # with (uridecodebin, audioconvert, volume from -base; wavparse, autoaudiosink, pulsesink
   # from -good; the backend plugin itself is in libqt6multimedia6, which the scan finds);
-  # and the fonts that serve Arial and Courier New.
+  # the fonts that serve Arial and Courier New; and Qt's own texts in Dutch.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation")
+      "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation, qt6-translations-l10n")
 endif()
 
 include(CPack)

@@ -289,7 +289,8 @@ int LingoPage::row_named_in(const std::string& message) const {
     return -1;
 }
 
-void LingoPage::show_outcome(const SolverOutcome& outcome) {
+void LingoPage::show_outcome(const std::shared_ptr<const SolverOutcome>& answer) {
+    const SolverOutcome& outcome = *answer;
     if (!won_) advice_line->setText(from_latin1(outcome.heading.size() > 0 ? outcome.heading[0] : std::string()));
     count_line->setText(from_latin1(outcome.heading.size() > 1 ? outcome.heading[1] : std::string()));
     possible->clear();

@@ -82,7 +82,7 @@ private:
     bool guessed(int row) const;
     void changed();
     void ask();
-    void show_outcome(const SolverOutcome& outcome);
+    void show_outcome(const std::shared_ptr<const SolverOutcome>& answer);
     void show_failure(const QString& message);
     // The row whose guess a message of the helper names; -1: none.
     int row_named_in(const std::string& message) const;

@@ -15,7 +15,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -59,7 +63,12 @@ PuzzleHelpWindow::PuzzleHelpWindow(std::filesystem::path folder, UserDialogs& bo
     connect(worker_, &SearchWorker::finished, this, &PuzzleHelpWindow::show_outcome);
     connect(worker_, &SearchWorker::failed, this, &PuzzleHelpWindow::show_error);
     connect(model_, &QAbstractItemModel::rowsInserted, this, &PuzzleHelpWindow::update_count_line);
-    resize(sizeHint().expandedTo(QSize(560, 640)));
+}
+
+QSize PuzzleHelpWindow::first_size(const QRect& room) {
+    // Tall enough for a long answer, wide enough for an explanation beside its word.
+    const int width = std::clamp(room.width() * 11 / 20, std::min(760, room.width() * 9 / 10), room.width() * 9 / 10);
+    return {width, room.height() * 17 / 20};
 }
 
 PuzzleHelpWindow::~PuzzleHelpWindow() {
@@ -70,30 +79,77 @@ PuzzleHelpWindow::~PuzzleHelpWindow() {
     disconnect(model_, nullptr, this, nullptr);
 }
 
-// Two pages: the searches of the solver table, and the Lingo helper's grid.
+// Two pages: the searches of the solver table, and the Lingo helper's grid. On the first,
+// the question above and the answer below, with a splitter between them; the options
+// fold into one line that says what they are set to, so that the answer has the room.
 void PuzzleHelpWindow::build_controls() {
-    auto* pages = new QTabWidget(this);
+    pages = new QTabWidget(this);
     (new QVBoxLayout(this))->addWidget(pages);
     auto* search_page = new QWidget(pages);
-    auto* layout = new QVBoxLayout(search_page);
+    auto* page_layout = new QVBoxLayout(search_page);
+    page_layout->setContentsMargins(4, 4, 4, 4);
     lingo_page = new LingoPage(folder_, pages);
     pages->addTab(search_page, QStringLiteral("Zoeken"));
     pages->addTab(lingo_page, QStringLiteral("Lingo"));
+    // Ctrl+Tab goes to the next page wherever the focus is, also in a control that takes
+    // the key itself (a list to choose from).
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        const int step = keys[0].key() == Qt::Key_Tab ? 1 : pages->count() - 1;
+        connect(shortcut, &QShortcut::activated, this, [this, step] { pages->setCurrentIndex((pages->currentIndex() + step) % pages->count()); });
+    }
+
+    splitter = new QSplitter(Qt::Vertical, search_page);
+    splitter->setChildrenCollapsible(false);
+    page_layout->addWidget(splitter);
+    auto* question = new QWidget(splitter);
+    auto* layout = new QVBoxLayout(question);
+    layout->setContentsMargins(0, 0, 0, 0);
     build_search_choice(*layout);
     build_query_field(*layout);
-
-    auto* options_box = new QGroupBox(QStringLiteral("Opties"), this);
-    options_ = new SolverOptionControls(*new QFormLayout(options_box), *this);
-    layout->addWidget(options_box);
-    connect(options_, &SolverOptionControls::changed, this, &PuzzleHelpWindow::query_changed);
-
-    build_results(*layout);
-    build_buttons(*layout);
+    build_options(*layout);
+    layout->addStretch();
+    auto* answer = new QWidget(splitter);
+    auto* answer_layout = new QVBoxLayout(answer);
+    answer_layout->setContentsMargins(0, 0, 0, 0);
+    build_results(*answer_layout);
+    splitter->addWidget(question);
+    splitter->addWidget(answer);
+    splitter->setStretchFactor(1, 1);
+    build_buttons(*page_layout);
 }
 
-// The searches in rows of three, in the table's order.
+void PuzzleHelpWindow::build_options(QBoxLayout& layout) {
+    options_fold = named(new QToolButton(this), "options_fold", QStringLiteral("Toont of verbergt de opties van de zoekopdracht"));
+    options_fold->setCheckable(true);
+    options_fold->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    options_fold->setArrowType(Qt::RightArrow);
+    options_fold->setAutoRaise(true);
+    options_fold->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout.addWidget(options_fold);
+    options_box = new QWidget(this);
+    options_box->setObjectName(QStringLiteral("options_box"));
+    auto* form = new QFormLayout(options_box);
+    form->setContentsMargins(24, 0, 0, 0);
+    options_ = new SolverOptionControls(*form, *this);
+    options_box->hide();
+    layout.addWidget(options_box);
+    connect(options_, &SolverOptionControls::changed, this, &PuzzleHelpWindow::query_changed);
+    connect(options_, &SolverOptionControls::changed, this, &PuzzleHelpWindow::update_options_line);
+    connect(options_fold, &QToolButton::toggled, this, [this](bool open) {
+        options_box->setVisible(open);
+        options_fold->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+    });
+}
+
+void PuzzleHelpWindow::update_options_line() {
+    const QString summary = options_->summary();
+    options_fold->setText(summary.isEmpty() ? QStringLiteral("Opties") : QStringLiteral("Opties: %1").arg(summary));
+}
+
+// The searches in rows of five, in the table's order.
 void PuzzleHelpWindow::build_search_choice(QBoxLayout& layout) {
-    constexpr int per_row = 3;
+    constexpr int per_row = 5;
     auto* choice_grid = new QGridLayout;
     choice_grid->addWidget(new QLabel(QStringLiteral("Zoeken naar:"), this), 0, 0);
     search_choice_ = new QButtonGroup(this);
@@ -151,10 +207,12 @@ void PuzzleHelpWindow::build_results(QBoxLayout& layout) {
     results->setSelectionBehavior(QAbstractItemView::SelectRows);
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setItemDelegateForColumn(ResultRowsModel::commonness_column, new CommonnessBarDelegate(results));
+    results->setItemDelegateForColumn(ResultRowsModel::text_column, new BlankLettersDelegate(results));
+    results->setTextElideMode(Qt::ElideMiddle);
     QHeaderView* header = results->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(ResultRowsModel::text_column, QHeaderView::Stretch);
-    header->setSectionResizeMode(ResultRowsModel::leftover_column, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(ResultRowsModel::leftover_column, QHeaderView::Interactive);
     header->setSectionResizeMode(ResultRowsModel::explanation_column, QHeaderView::Stretch);
     header->setSectionResizeMode(ResultRowsModel::commonness_column, QHeaderView::Fixed);
     header->resizeSection(ResultRowsModel::commonness_column, fontMetrics().horizontalAdvance(QStringLiteral("Gangbaar")) * 3 / 2);
@@ -215,6 +273,7 @@ void PuzzleHelpWindow::show_options_of_search() {
     const SolverSearch& search = chosen_search();
     options_->show_options_of(search);
     query_field->setPlaceholderText(QString::fromUtf8(search.placeholder));
+    update_options_line();
 }
 
 SolverQuery PuzzleHelpWindow::query() const {
@@ -237,22 +296,36 @@ void PuzzleHelpWindow::start_search() {
         error_line->hide();
         model_->clear();
         in_all_ = 0;
-        count_line->clear();
+        set_busy(false);
         return;
     }
     worker_->start(chosen_search(), query());
+    set_busy(true);
 }
 
-void PuzzleHelpWindow::show_outcome(const SolverOutcome& outcome) {
+void PuzzleHelpWindow::set_busy(bool busy) {
+    busy_ = busy;
+    if (busy) results->viewport()->setCursor(Qt::BusyCursor);
+    else results->viewport()->unsetCursor();
+    update_count_line();
+}
+
+void PuzzleHelpWindow::show_outcome(const std::shared_ptr<const SolverOutcome>& outcome) {
     error_line->hide();
-    in_all_ = outcome.in_all;
-    cut_short_ = outcome.cut_short;
+    in_all_ = outcome->in_all;
+    cut_short_ = outcome->cut_short;
     model_->set_outcome(outcome);
     for (const auto column : {ResultRowsModel::leftover_column, ResultRowsModel::explanation_column,
                               ResultRowsModel::commonness_column})
         results->setColumnHidden(column, !model_->has_column(column));
+    if (model_->has_column(ResultRowsModel::leftover_column)) {
+        // As wide as the leftovers shown, at most a third of the list.
+        results->resizeColumnToContents(ResultRowsModel::leftover_column);
+        results->setColumnWidth(ResultRowsModel::leftover_column,
+                                std::min(results->columnWidth(ResultRowsModel::leftover_column), results->width() / 3));
+    }
     results->scrollToTop();
-    update_count_line();
+    set_busy(false);
     emit results_shown();
 }
 
@@ -260,9 +333,19 @@ void PuzzleHelpWindow::show_outcome(const SolverOutcome& outcome) {
 void PuzzleHelpWindow::show_error(const QString& message) {
     error_line->setText(message);
     error_line->show();
+    set_busy(false);
 }
 
 void PuzzleHelpWindow::update_count_line() {
+    if (busy_) {
+        count_line->setText(QStringLiteral("zoeken…"));
+        count_line->setToolTip(QStringLiteral("De zoekopdracht loopt; typen of een andere keuze stopt haar"));
+        return;
+    }
+    if (!model_->search()) {
+        count_line->clear();
+        return;
+    }
     const std::size_t kept = model_->all_rows().size(), shown = model_->shown();
     // The rows say which search made them, whatever is chosen now.
     const RowColumns columns = model_->search() ? model_->search()->columns : RowColumns{};
@@ -313,17 +396,36 @@ FileDialogs& PuzzleHelpWindow::file_dialogs() {
     return *platform_file_dialogs_;
 }
 
+namespace {
+
+// Where the window's size and splitter are kept between runs.
+QSettings kept_settings() { return QSettings(QStringLiteral("Taalspoor"), QStringLiteral("Puzzelhulp")); }
+
+}  // namespace
+
 void PuzzleHelpWindow::showEvent(QShowEvent* event) {
-    // At its first showing the window fits on the screen, whatever the scaling.
+    // At its first showing the window takes the size it had last time, if that still
+    // fits on the screen, or a size from the screen.
     if (!placed_ && screen()) {
         placed_ = true;
         const QRect room = screen()->availableGeometry();
-        resize(size().boundedTo(room.size() * 9 / 10));
-        move(room.center() - rect().center());
+        const QSettings settings = kept_settings();
+        if (!restoreGeometry(settings.value(QStringLiteral("venster")).toByteArray()) || !room.contains(geometry())) {
+            resize(first_size(room));
+            move(room.center() - rect().center());
+        }
+        splitter->restoreState(settings.value(QStringLiteral("splitter")).toByteArray());
     }
     QDialog::showEvent(event);
     query_field->setFocus();
     query_field->selectAll();
+}
+
+void PuzzleHelpWindow::hideEvent(QHideEvent* event) {
+    QSettings settings = kept_settings();
+    settings.setValue(QStringLiteral("venster"), saveGeometry());
+    settings.setValue(QStringLiteral("splitter"), splitter->saveState());
+    QDialog::hideEvent(event);
 }
 
 }  // namespace taalspoor

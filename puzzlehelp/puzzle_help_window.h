@@ -6,7 +6,9 @@
 // a thread of its own and is stopped by the next keystroke or option change; the window
 // answers every event meanwhile. The results come ranked, with a bar for how common each
 // word is, 200 at a time as the list scrolls; they can be copied, saved as a result file,
-// or sent to the main window's query field with a double-click.
+// or sent to the main window's query field with a double-click. While a search runs the
+// count line says "zoeken…" and the list shows a busy cursor. The window's size and the
+// splitter between question and answer are kept between runs.
 
 #include <QDialog>
 #include <QTimer>
@@ -22,6 +24,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSplitter;
+class QTabWidget;
+class QToolButton;
 class QTreeView;
 
 namespace taalspoor {
@@ -45,6 +50,9 @@ public:
     void set_file_dialogs(FileDialogs& dialogs) { file_dialogs_ = &dialogs; }
     // How long typing must pause before a search starts.
     static constexpr int pause_ms = 150;
+    // The window's size at its first showing on a screen with this room, when no size
+    // was kept.
+    static QSize first_size(const QRect& room);
 
     // The search chosen and the query as the controls now say it.
     const SolverSearch& chosen_search() const;
@@ -55,8 +63,13 @@ public:
     // solver table, in its order.
     std::vector<QRadioButton*> search_choices;
     QRadioButton* choice_of(std::string_view search_name) const;
+    QTabWidget* pages;
+    QSplitter* splitter;
     QLineEdit* query_field;
     QLabel* error_line;
+    // The options, folded into one line that says what they are set to.
+    QToolButton* options_fold;
+    QWidget* options_box;
     SolverOptionControls& options() { return *options_; }
     LingoPage* lingo_page;
     QTreeView* results;
@@ -81,18 +94,23 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void build_controls();
     void build_search_choice(QBoxLayout& layout);
     void build_query_field(QBoxLayout& layout);
+    void build_options(QBoxLayout& layout);
+    void update_options_line();
+    // A search runs, or has ended: the count line and the cursor over the list say so.
+    void set_busy(bool busy);
     void build_results(QBoxLayout& layout);
     void build_buttons(QBoxLayout& layout);
     void show_options_of_search();
     // A keystroke or an option changed: the running search stops, a new one is due.
     void query_changed();
     void start_search();
-    void show_outcome(const SolverOutcome& outcome);
+    void show_outcome(const std::shared_ptr<const SolverOutcome>& outcome);
     void show_error(const QString& message);
     void update_count_line();
     // The text of these rows (all of them, not only those shown), one a line.
@@ -109,6 +127,7 @@ private:
     QTimer pause_;
     std::uint64_t in_all_ = 0;
     bool cut_short_ = false;
+    bool busy_ = false;
     bool placed_ = false;
     FileDialogs* file_dialogs_ = nullptr;
     std::unique_ptr<PlatformFileDialogs> platform_file_dialogs_;

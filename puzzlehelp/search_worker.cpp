@@ -56,7 +56,7 @@ void SearchWorker::start(const SolverSearch& search, SolverQuery query) {
             auto outcome = run_solver_query(search, query, tables_, [mine] { return mine->stop.load(); });
             if (outcome) {
                 auto shared = std::make_shared<const SolverOutcome>(std::move(*outcome));
-                deliver(number, [this, shared] { emit finished(*shared); });
+                deliver(number, [this, shared] { emit finished(shared); });
             }
         } catch (const QueryError& error) {
             deliver_failure(number, from_latin1(error.message()));

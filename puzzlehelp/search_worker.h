@@ -30,7 +30,8 @@ public:
     bool running() const { return running_; }
 
 signals:
-    void finished(const taalspoor::SolverOutcome& outcome);
+    // The answer is shared, not copied: it may hold millions of letters.
+    void finished(std::shared_ptr<const taalspoor::SolverOutcome> outcome);
     // A pattern the search refuses, a file it cannot read, too little memory: whatever
     // ended the search, in a line for the window.
     void failed(const QString& message);

@@ -162,6 +162,36 @@ void SolverOptionControls::read(const Control& control, SolverQuery& query) cons
         control.option->sets);
 }
 
+namespace {
+
+// "Gangbaar&heid:" as a summary says it: "gangbaarheid".
+QString plain_label(QString label) {
+    label.remove(QLatin1Char('&'));
+    if (label.endsWith(QLatin1Char(':'))) label.chop(1);
+    if (!label.isEmpty()) label[0] = label[0].toLower();
+    return label;
+}
+
+}  // namespace
+
+QString SolverOptionControls::summary() const {
+    if (!shown_) return {};
+    QStringList parts;
+    for (const Control& control : controls_) {
+        if (!shown_->taken(*control.option)) continue;
+        const QString label = plain_label(control.check ? control.check->text() : control.label->text());
+        if (control.check && control.check->isChecked()) parts << label;
+        if (control.number && static_cast<std::size_t>(control.number->value()) !=
+                                  std::min(shown_->defaults.*std::get<std::size_t SolverQuery::*>(control.option->sets), most_counted))
+            parts << QStringLiteral("%1 %2").arg(label, control.number->text());
+        if (control.least && (control.least->value() > 0 || control.most->value() > 0))
+            parts << QStringLiteral("%1 %2 tot %3").arg(label, control.least->text(), control.most->text());
+        if (control.text && !control.text->text().isEmpty()) parts << QStringLiteral("%1 %2").arg(label, control.text->text());
+        if (control.choice && control.choice->currentIndex() > 0) parts << QStringLiteral("%1 %2").arg(label, control.choice->currentText());
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 SolverQuery SolverOptionControls::query_for(const SolverSearch& search, std::string text) const {
     SolverQuery query = default_query(search);
     query.text = std::move(text);

@@ -37,6 +37,9 @@ public:
     // Shows the controls of the search with its labels and limits, at the values last set
     // for it, or its defaults.
     void show_options_of(const SolverSearch& search);
+    // What the options of the shown search are set to, in a line: the flags on, and what
+    // is set otherwise than none or the search's default. Empty: nothing.
+    QString summary() const;
     // The query the controls say for the search, its text and the rest at its defaults.
     SolverQuery query_for(const SolverSearch& search, std::string text) const;
 

@@ -12,6 +12,7 @@ case "${1:-desktop}" in
   desktop) packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev fonts-liberation wdutch
              clang libclang-rt-14-dev
              appstream desktop-file-utils dpkg-dev qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+             qt6-translations-l10n
              lintian mandoc man-db bash-completion) ;;
   # Emscripten brings Node.js when none is there; npm comes apart where Node.js is Debian's.
   web) packages=(cmake make emscripten)

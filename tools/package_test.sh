@@ -60,7 +60,7 @@ depends="$(field Depends)"
 say "Depends: $depends"
 # The run-time plugins and fonts named by hand, and what the library scan found.
 for p in qt6-qpa-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation \
-  libqt6widgets6 libqt6multimedia6 libc6; do
+  qt6-translations-l10n libqt6widgets6 libqt6multimedia6 libc6; do
   [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p"
 done
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <map>
 
 #include "puzzlehelp/puzzle_help_window.h"
@@ -58,6 +59,7 @@ void PuzzleHelpDefaultsTest::every_search_gives_the_rows_of_the_command_line() {
     Program program(DataFiles::all_and_tables);
     program.form->Puzzelhulpopenen1->trigger();
     PuzzleHelpWindow& help = *program.form->puzzle_help_window();
+    help.options_fold->setChecked(true);
     for (QRadioButton* choice : help.search_choices) {
         const std::string name = choice->objectName().toStdString();
         QVERIFY2(questions.count(name), name.c_str());

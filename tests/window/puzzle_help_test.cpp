@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 #include <fstream>
 #include <sstream>
@@ -37,10 +38,12 @@ using namespace taalspoor::window_testing;
 
 namespace {
 
-// Opens the window from the main window's menu entry, as F2 does.
+// Opens the window from the main window's menu entry, as F2 does, and its options.
 PuzzleHelpWindow& open_help(Program& program) {
     program.form->Puzzelhulpopenen1->trigger();
-    return *program.form->puzzle_help_window();
+    PuzzleHelpWindow& help = *program.form->puzzle_help_window();
+    help.options_fold->setChecked(true);
+    return help;
 }
 
 // Types the query and waits for its answer.

@@ -25,7 +25,7 @@ void ResultRowsModelTest::batches_columns_and_headers() {
     SolverOutcome outcome{.search = &anagrams};
     for (int k = 0; k < 450; ++k) outcome.rows.push_back({"spoor\ttaal" + std::to_string(k), {}, {}, static_cast<std::uint32_t>(k)});
     outcome.in_all = outcome.rows.size();
-    model.set_outcome(outcome);
+    model.set_outcome(std::make_shared<const SolverOutcome>(outcome));
     QCOMPARE(model.rowCount(), ResultRowsModel::batch);
     auto tester = watched();  // fetches one batch itself
     QCOMPARE(model.data(model.index(0, ResultRowsModel::text_column), Qt::DisplayRole).toString(),
@@ -38,7 +38,7 @@ void ResultRowsModelTest::batches_columns_and_headers() {
 
     tester.reset();
     SolverOutcome rack{.search = solver_search("uit"), .rows = {{"kat", ".", {}, 3}}, .in_all = 1};
-    model.set_outcome(rack);
+    model.set_outcome(std::make_shared<const SolverOutcome>(rack));
     tester = watched();
     QCOMPARE(model.rowCount(), 1);
     QVERIFY(model.has_column(ResultRowsModel::leftover_column));
