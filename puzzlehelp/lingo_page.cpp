@@ -164,6 +164,8 @@ void LingoPage::open_row(int row, bool take_focus) {
     for (int r = 0; r < rows(); ++r)
         for (LingoSquare* s : squares_[static_cast<std::size_t>(r)]) s->setEnabled(r <= row);
     if (row >= rows()) return;
+    // Tab from the settings goes to the row being typed.
+    setTabOrder(threshold, square(row, square(row, 0)->given() ? std::min(1, length->value() - 1) : 0));
     if (game->currentIndex() == 0)
         for (int column = 0; column < length->value(); ++column)
             for (int before = 0; before < row; ++before)
@@ -176,7 +178,7 @@ void LingoPage::open_row(int row, bool take_focus) {
 
 void LingoPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (confirmed_ < rows()) square(confirmed_, first_open_column(confirmed_))->setFocus();
+    if (!won_ && confirmed_ < rows()) square(confirmed_, first_open_column(confirmed_))->setFocus();
 }
 
 bool LingoPage::guessed(int row) const {
@@ -186,7 +188,7 @@ bool LingoPage::guessed(int row) const {
 }
 
 void LingoPage::confirm(int row) {
-    if (row != confirmed_) return;
+    if (won_ || row != confirmed_) return;
     if (!filled(row)) {
         row_note(row)->setText(QStringLiteral("typ eerst het hele woord"));
         return;
@@ -195,7 +197,6 @@ void LingoPage::confirm(int row) {
     confirmed_ = row + 1;
     won_ = guessed(row);
     if (won_) {
-        confirmed_ = rows();
         advice_line->setText(QStringLiteral("Geraden in %1!").arg(row + 1));
         new_game->setFocus();
     } else {
@@ -209,7 +210,7 @@ void LingoPage::typed(int row, int column, const QString& letter) {
     // With ij one square (Lingo), a j typed straight after an i joins it.
     const bool joins = game->currentIndex() == 0 && letter == QStringLiteral("j") && row == last_row_ &&
                        column == last_column_ + 1 && square(row, last_column_)->letters() == QStringLiteral("i");
-    if (row != confirmed_) return;  // a confirmed row keeps its word
+    if (won_ || row != confirmed_) return;  // a confirmed row keeps its word
     const int at = joins ? last_column_ : column;
     const QString letters = joins ? QStringLiteral("ij") : letter;
     if (square(row, at)->letters() != letters) square(row, at)->set_sign(QLatin1Char('-'));
@@ -237,7 +238,7 @@ void LingoPage::move_back(int row, int column) {
 }
 
 void LingoPage::erase(int row, int column) {
-    if (row != confirmed_) return;
+    if (won_ || row != confirmed_) return;
     LingoSquare* here = square(row, column);
     if (here->letters().isEmpty() && column > 0) here = square(row, column - 1);
     here->set_letters(QString());

@@ -42,7 +42,7 @@ public:
     bool searching() const;
     int rows() const { return static_cast<int>(squares_.size()); }
     // The row being typed; rows() once the game is over.
-    int current_row() const { return confirmed_; }
+    int current_row() const { return won_ ? rows() : confirmed_; }
     LingoSquare* square(int row, int column) const { return squares_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]; }
     QLabel* row_note(int row) const { return notes_[static_cast<std::size_t>(row)]; }
 
