@@ -18,12 +18,15 @@ inline constexpr const char* manual_file_name = "taalhelp16.txt";
 inline constexpr const char* greeting_sound_file_name = "lumman.wav";
 // The first advice of each Lingo game, as worked out once.
 inline constexpr const char* lingo_advice_name = "lingo-advies.txt";
+// The board games' letter tree of the playable words, kept beside the lists.
+inline constexpr const char* board_words_name = "bord-woorden.bin";
 
 // Is this the name of one of the program's own files above ("Mijnlijst.txt")? A result
 // saved under such a name would replace the user's own list or the program's data.
 inline bool is_program_file_name(std::string_view file_name) {
     for (const char* name : {standard_list_name, y_list_name, y_intermediate_name, own_list_name, word_counts_name,
-                             ij_exceptions_name, manual_file_name, greeting_sound_file_name, lingo_advice_name})
+                             ij_exceptions_name, manual_file_name, greeting_sound_file_name, lingo_advice_name,
+                             board_words_name})
         if (file_name == name) return true;
     return false;
 }

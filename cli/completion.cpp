@@ -60,7 +60,7 @@ std::vector<std::string> completions(const std::vector<std::string>& words) {
             if (!search && previous == "--modus") return starting_with_current(numbers(1, 11));
             if (taken && std::holds_alternative<std::size_t SolverQuery::*>(taken->option->sets))
                 return starting_with_current(numbers(taken->range.least, taken->range.most));
-            if (taken && taken->option->choices) return starting_with_current(choices_of(*taken->option));
+            if (taken && !choices_of(*taken).empty()) return starting_with_current(choices_of(*taken));
             return {};  // a value of the user's own
         }
     }

@@ -20,6 +20,7 @@
 #include "search/modes/word_length_mode.h"
 #include "base/file_names.h"
 #include "base/latin1.h"
+#include "base/whole_file.h"
 #include "wordlist/y_list_builder.h"
 #include "wordlist/kept_files.h"
 
@@ -85,9 +86,19 @@ int usage_error(const std::string& reason) {
 // ended it (after what was found until then).
 int run_beside_the_modes(const cli::Options& options) {
     try {
-        if (options.invalid_text) throw *options.invalid_text;
+        SolverQuery query = options.solver;
+        if (!options.text_file.empty()) {
+            try {
+                query.text = read_whole_file(options.text_file, options.text_file);
+            } catch (const FileError& e) {
+                std::cerr << "taalspoor-zoek: " << latin1_to_utf8(e.what()) << '\n';
+                return 3;
+            }
+        } else if (options.invalid_text) {
+            throw *options.invalid_text;
+        }
         SolverTables tables(".", std::make_shared<KeptFiles>("."));
-        return cli::print_outcome(*run_solver_query(*options.search, options.solver, tables, [] { return false; }), options);
+        return cli::print_outcome(*run_solver_query(*options.search, query, tables, [] { return false; }), options);
     } catch (const FileError& e) {
         return report_file_failure(e, standard_list_name);
     } catch (const QueryError& e) {

@@ -125,6 +125,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
                         QueryError{.place = invalid->place, .what = invalid_byte_text(invalid->byte), .subject = ""};
                 }
                 options.solver.text = utf8_to_latin1_lossy(args[++i]);
+                if (options.search->text_from_file) options.text_file = args[i];
             }
         } else if (const CommandOption* command = command_option(arg);
                    command && (command->every_search || !options.search)) {

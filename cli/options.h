@@ -28,6 +28,8 @@ struct Options {
     SolverQuery solver;  // the search beside the modes, its defaults and the options given
     // The search's text held bytes that are no UTF-8: the question cannot be read.
     std::optional<QueryError> invalid_text;
+    // The file whose bytes are the search's text (a board), read when the search runs.
+    std::string text_file;
 };
 
 // One option of the modes, or of every search, each once: --help is made from these.

@@ -23,6 +23,7 @@ int print_outcome(const SolverOutcome& outcome, const Options& options) {
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
+    for (const std::string& warning : outcome.warnings) std::cerr << "taalspoor-zoek: " << latin1_to_utf8(warning) << '\n';
     if (outcome.cut_short) std::cerr << "taalspoor-zoek: " << cut_short_note << '\n';
     if (const auto kept = kept_rows_note(outcome)) {
         std::cerr << "taalspoor-zoek: " << *kept;

@@ -83,7 +83,7 @@ void SolverOptionControls::add(const SolverOption& option, QWidget& owner) {
             control.choice = new QComboBox(&owner);
             control.choice->setObjectName(name);
             control.choice->addItem(QStringLiteral("alle"));
-            for (const std::string& choice : choices_of(option)) control.choice->addItem(QString::fromStdString(choice));
+            for (const std::string& choice : choices_of(TakenOption{&option})) control.choice->addItem(QString::fromStdString(choice));
             control.row = control.choice;
             connect(control.choice, &QComboBox::currentIndexChanged, this, user_changed);
         } else {

@@ -63,6 +63,7 @@ SolverOutcome RowSink::outcome() && {
     SolverOutcome outcome;
     outcome.heading = std::move(heading_);
     outcome.nothing_left = std::move(nothing_left_);
+    outcome.warnings = std::move(warnings_);
     outcome.in_all = found_;
     outcome.cut_short = cut_short_;
     outcome.rows = std::move(ranked_);

@@ -54,6 +54,8 @@ public:
     void add_heading(std::string line) { heading_.push_back(std::move(line)); }
     // No row can be, and why: the front end says so (taalspoor-zoek exits 1).
     void nothing_left(std::string why) { nothing_left_ = std::move(why); }
+    // Something the answer holds despite, for the front end to say beside the rows.
+    void warn(std::string what) { warnings_.push_back(std::move(what)); }
     // A bound of work ended the search: its rows are what it found until then.
     void cut_short() { cut_short_ = true; }
 
@@ -79,6 +81,7 @@ private:
     std::vector<SolverRow> ranked_;
     std::vector<std::string> heading_;
     std::string nothing_left_;
+    std::vector<std::string> warnings_;
     bool cut_short_ = false;
     std::uint64_t found_ = 0;
     bool counted_ = false;  // the row asked about by would_keep has its count

@@ -72,6 +72,21 @@ const SolverOption guess{"--poging", "WOORD=UITSLAG",
                          "het woord; zo vaak als er pogingen zijn",
                          "&Pogingen:", "Elke poging als WOORD=UITSLAG, bijvoorbeeld kater=+--+?, gescheiden door spaties",
                          &SolverQuery::guesses};
+const SolverOption rack{"--rek", "LETTERS", "de letters op het rek: hoogstens 7, ? is een blanco", "&Rek:",
+                        "De letters op uw rek, ? voor een blanco", &SolverQuery::rack};
+const SolverOption layout{"--indeling", "BESTAND",
+                          "de premievakjes uit dit bestand: 15 regels van 15 tekens, . gewoon, d dubbele letter, "
+                          "t drievoudige letter, w dubbel woord, W drievoudig woord",
+                          nullptr, nullptr, &SolverQuery::layout_file};
+const SolverOption word_list{"--woordenlijst", "BESTAND",
+                             "speel met de woorden van dit bestand (een woord per regel) in plaats van de woordenlijst "
+                             "en de eigen lijst",
+                             nullptr, nullptr, &SolverQuery::word_list_file};
+const SolverOption square{"--vak", "VAK", "alleen zetten die een steen op dit vakje leggen, zoals H8",
+                          "&Vakje:", "Alleen zetten die een steen op dit vakje leggen, zoals H8", &SolverQuery::square};
+const SolverOption unseen{"--ongezien", nullptr,
+                          "geen zetten, maar de stenen die nog niet te zien zijn: het hele spel min het bord en het rek",
+                          "&ongeziene stenen", "De stenen die nog in de zak of bij de tegenspeler zijn", &SolverQuery::unseen};
 const SolverOption most_rows{"--max", "N", "toon hoogstens N regels, de beste eerst", nullptr, nullptr,
                              &SolverQuery::most_rows};
 
@@ -82,14 +97,16 @@ const std::vector<const SolverOption*>& solver_options() {
         &ij,        &exact,      &length,     &with,    &without,           &most_words, &all_words,
         &plain_words, &shortest_word, &threshold, &most_common_first, &counted,    &most_rows,
         &filter,    &backwards,  &across_blanks, &part,   &where,  &game, &first_square, &guess,
+        &rack,      &layout,     &word_list,  &square, &unseen,
     };
     return all;
 }
 
-std::vector<std::string> choices_of(const SolverOption& option) {
+std::vector<std::string> choices_of(const TakenOption& taken) {
     std::vector<std::string> out;
-    if (!option.choices) return out;
-    std::string_view rest = option.choices;
+    const char* choices = taken.choices ? taken.choices : taken.option->choices;
+    if (!choices) return out;
+    std::string_view rest = choices;
     for (std::size_t bar; (bar = rest.find('|')) != std::string_view::npos; rest.remove_prefix(bar + 1))
         out.emplace_back(rest.substr(0, bar));
     out.emplace_back(rest);

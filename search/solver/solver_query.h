@@ -52,6 +52,12 @@ struct SolverQuery {
     std::string game = "lingo";           // --spel: lingo or woordle
     std::string first_square;             // --begin: the letter (or ij) every word begins with
     std::vector<std::string> guesses;     // --poging WOORD=UITSLAG, each guess played so far
+    // The board games (the text is the board).
+    std::string rack;            // --rek: up to 7 letters, ? a blank
+    std::string layout_file;     // --indeling: a file with a premium layout replacing the game's
+    std::string word_list_file;  // --woordenlijst: the game's own list replaces the lists
+    std::string square;          // --vak: only moves that place a tile here (H8)
+    bool unseen = false;         // --ongezien: the tiles not yet seen, instead of moves
 
     SquareRules rules() const { return {.ij_one_square = ij_one_square, .exact = exact}; }
 };
@@ -72,6 +78,7 @@ struct SolverOutcome {
     const SolverSearch* search = nullptr;  // the search that gave these rows
     std::vector<std::string> heading;      // lines before the rows (the Lingo helper's advice and count)
     std::string nothing_left;              // why no row can be: the front end says so (taalspoor-zoek exits 1)
+    std::vector<std::string> warnings;     // what the answer holds despite (a board with too many of a letter)
     std::vector<SolverRow> rows;           // at most the query's most_rows, the best first
     std::uint64_t in_all = 0;              // found in all (so far, when cut short)
     bool cut_short = false;                // a bound of work ended the search: these are what it found until then

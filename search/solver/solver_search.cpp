@@ -38,10 +38,12 @@ SolverQuery interactive_defaults(const SolverSearch& search) {
 }
 
 const char* rows_noun(const RowColumns& columns) {
-    return columns.sets ? "combinaties" : columns.explanation ? "rijen" : "woorden";
+    return columns.moves ? "zetten" : columns.sets ? "combinaties" : columns.explanation ? "rijen" : "woorden";
 }
 
-const char* row_noun(const RowColumns& columns) { return columns.sets ? "combinatie" : columns.explanation ? "rij" : "woord"; }
+const char* row_noun(const RowColumns& columns) {
+    return columns.moves ? "zet" : columns.sets ? "combinatie" : columns.explanation ? "rij" : "woord";
+}
 
 std::optional<std::string> kept_rows_note(const SolverOutcome& outcome) {
     if (outcome.rows.size() >= outcome.in_all) return std::nullopt;
@@ -86,7 +88,7 @@ std::optional<QueryError> check_solver_query(const SolverSearch& search, const S
             if (given.least > given.most)
                 return QueryError{.option = taken.option->name, .what = "M-N heeft een M die groter is dan N"};
         } else if (const auto* text = std::get_if<std::string SolverQuery::*>(&taken.option->sets)) {
-            const auto choices = choices_of(*taken.option);
+            const auto choices = choices_of(taken);
             const std::string& given = query.**text;
             if (!choices.empty() && !given.empty() && std::find(choices.begin(), choices.end(), given) == choices.end()) {
                 std::string what = "moet ";

@@ -46,9 +46,6 @@ struct SolverOption {
     const char* choices = nullptr;
 };
 
-// The choices of an option, one by one: "kop|staart|hart" -> kop, staart, hart.
-std::vector<std::string> choices_of(const SolverOption& option);
-
 // The values a number option allows; the numbers of a length too. no_limit may stand as
 // the largest.
 struct NumberRange {
@@ -65,6 +62,7 @@ struct TakenOption {
     const char* help = nullptr;  // what the option means here, added to its line of --help
     const char* label = nullptr;
     const char* tip = nullptr;
+    const char* choices = nullptr;  // the values it allows here, separated by |
 
     // Where another option's choice narrows the range (Woordle takes 5 or 6 letters): that
     // option, its choice, and the range then.
@@ -82,12 +80,19 @@ struct TakenOption {
     const char* shown_tip() const { return tip ? tip : option->tip; }
 };
 
+// The choices an option allows as a search takes it, one by one: "kop|staart|hart" ->
+// kop, staart, hart.
+std::vector<std::string> choices_of(const TakenOption& taken);
+
 // The columns of a search's rows beside the word.
 struct RowColumns {
     bool sets = false;         // the text is a set of words
     bool leftover = false;     // the letters left over
     bool explanation = false;  // how the word answers
     bool count = true;         // how common it is
+    // The text is a move on a board, its fields separated by tabs: score, place, word and
+    // the letters left on the rack.
+    bool moves = false;
 };
 
 enum class QueryText { required, optional, none };
@@ -109,6 +114,8 @@ struct SolverSearch {
     // The Puzzelhulp window gives it a page of its own (the Lingo helper's grid) rather than
     // a place among its choices.
     bool own_page = false;
+    // taalspoor-zoek's value is a file, whose bytes are the text (a board).
+    bool text_from_file = false;
 
     const TakenOption* taken(const SolverOption& option) const;
     const TakenOption* taken(std::string_view option_name) const;

@@ -15,7 +15,7 @@
 namespace taalspoor {
 
 // The wordplay searches of the cryptogram and the Lingo helper, each in a file of its own.
-SolverRun solve_lingo, solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions, solve_sound_alikes;
+SolverRun solve_board, solve_lingo, solve_hidden_words, solve_reversals, solve_words_in_parts, solve_insertions, solve_omissions, solve_sound_alikes;
 
 namespace {
 
@@ -57,6 +57,25 @@ constexpr RowColumns explained{.explanation = true};
 TakenOption woordle_narrows(TakenOption taken, NumberRange range) {
     taken.narrowed.push_back({"--spel", "woordle", range});
     return taken;
+}
+
+// Wordfeud and Scrabble: the board as a file on the command line, a grid in the window
+// and on the page.
+SolverSearch board_row() {
+    TakenOption game = take_as("--spel", "wordfeud|scrabble", "bij --bord: wordfeud (de standaard) of scrabble", "&Spel:",
+                               "Wordfeud of Scrabble: de premievakjes, de letterwaarden en de bonus voor zeven stenen");
+    game.choices = "wordfeud|scrabble";
+    SolverSearch row{"bord", "--bord", "BESTAND", QueryText::required,
+                     "de beste zetten op een Wordfeud- of Scrabblebord (15 regels van 15 tekens: . leeg, a-z een "
+                     "steen, A-Z een blanco) met de letters van --rek: SCORE, PLAATS, WOORD en wat er op het rek "
+                     "overblijft",
+                     "&Bord", "", "De beste zetten voor uw bord en rek", {.count = false, .moves = true},
+                     {.most_rows = 50, .game = "wordfeud"},
+                     {game, take("--rek"), take("--indeling"), take("--woordenlijst"), take("--vak"), take("--ongezien"),
+                      take("--max", {1, 100'000'000})},
+                     solve_board, true};
+    row.text_from_file = true;
+    return row;
 }
 
 std::vector<SolverSearch> make_solver_table() {
@@ -142,6 +161,7 @@ std::vector<SolverSearch> make_solver_table() {
          {take("--spel"), woordle_narrows(take("--lengte", {5, 8}), {5, 6}), take("--begin"), take("--poging"), take("--drempel", any_count),
           take("--max", at_least_one)},
          solve_lingo, true},
+        board_row(),
     };
 }
 

@@ -43,9 +43,9 @@ std::string option_json(const TakenOption& taken, const SolverQuery& defaults) {
                 out.add("kind", "length");
             } else if constexpr (std::is_same_v<Member, std::vector<std::string> SolverQuery::*>) {
                 out.add("kind", "list");
-            } else if (option.choices) {
+            } else if (const auto allowed = choices_of(taken); !allowed.empty()) {
                 JsonArray choices;
-                for (const std::string& choice : choices_of(option)) choices.add(choice);
+                for (const std::string& choice : allowed) choices.add(choice);
                 out.add("kind", "choice").raw("choices", choices.text()).add("initial", (defaults.*member).c_str());
             } else {
                 out.add("kind", "text").add("initial", (defaults.*member).c_str());
