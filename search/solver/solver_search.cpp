@@ -175,7 +175,9 @@ std::variant<QueryError, SolverQuery> solver_query_of(const SolverSearch& search
 std::optional<QueryError> check_query_text(const SolverSearch& search, const std::string& text) {
     // A pattern says itself what is wrong with it; every other text a search needs holds a
     // letter, or a blank where the search lays tiles.
-    if (search.text != QueryText::required || std::string_view(search.value_name) == "PATROON") return std::nullopt;
+    // So does a board.
+    if (search.text != QueryText::required || std::string_view(search.value_name) == "PATROON" || search.text_from_file)
+        return std::nullopt;
     const bool letter = std::any_of(text.begin(), text.end(), [](char c) {
         return is_letter(static_cast<unsigned char>(c)) || c == '.' || c == '?';
     });

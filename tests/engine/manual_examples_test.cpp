@@ -92,6 +92,10 @@ TEST(Manual, CommandLineExamplesGiveWhatTheyPromise) {
     TempFolder folder;
     folder.link_shipped_list();
     folder.link_shipped_tables();
+    // The board file of the manual's example: an empty board.
+    std::string empty_board;
+    for (int line = 0; line < 15; ++line) empty_board += std::string(15, '.') + "\n";
+    folder.write("bord.txt", empty_board);
     std::map<std::string, int> per_search;
     std::istringstream lines(latin1_to_utf8(manual_text()));
     for (std::string line; std::getline(lines, line);) {
