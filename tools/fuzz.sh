@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${TAALSPOOR_FUZZ_SECONDS:-30}"
-targets=(query_split_fuzz own_list_fuzz scan_pass_fuzz search_fuzz puzzle_pattern_fuzz anagram_workshop_fuzz wordplay_fuzz)
+targets=(query_split_fuzz own_list_fuzz scan_pass_fuzz search_fuzz puzzle_pattern_fuzz anagram_workshop_fuzz wordplay_fuzz board_fuzz)
 
 CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAALSPOOR_FUZZ=ON \
   -DTAALSPOOR_WINDOW=OFF -DTAALSPOOR_BENCH=OFF >/dev/null
