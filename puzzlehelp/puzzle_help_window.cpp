@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "puzzlehelp/board_page.h"
 #include "puzzlehelp/lingo_page.h"
 #include "puzzlehelp/result_rows_model.h"
 #include "puzzlehelp/search_worker.h"
@@ -91,12 +92,17 @@ void PuzzleHelpWindow::build_controls() {
     lingo_page = new LingoPage(folder_, pages);
     pages->addTab(search_page, QStringLiteral("Zoeken"));
     pages->addTab(lingo_page, QStringLiteral("Lingo"));
+    board_page = new BoardPage(folder_, boxes_, pages);
+    board_page->set_file_dialogs(file_dialogs());
+    pages->addTab(board_page, QStringLiteral("Bord"));
     // Ctrl+Tab goes to the next page wherever the focus is, also in a control that takes
     // the key itself (a list to choose from).
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
         auto* shortcut = new QShortcut(keys, this);
-        const int step = keys[0].key() == Qt::Key_Tab ? 1 : pages->count() - 1;
-        connect(shortcut, &QShortcut::activated, this, [this, step] { pages->setCurrentIndex((pages->currentIndex() + step) % pages->count()); });
+        const bool forward = keys[0].key() == Qt::Key_Tab;
+        connect(shortcut, &QShortcut::activated, this, [this, forward] {
+            pages->setCurrentIndex((pages->currentIndex() + (forward ? 1 : pages->count() - 1)) % pages->count());
+        });
     }
 
     splitter = new QSplitter(Qt::Vertical, search_page);
@@ -387,6 +393,11 @@ std::vector<std::size_t> PuzzleHelpWindow::every_row() const {
 void PuzzleHelpWindow::copy_all() { QApplication::clipboard()->setText(lines_of(every_row()).join(QLatin1Char('\n'))); }
 
 void PuzzleHelpWindow::save_results() { save_lines_as_result(lines_of(every_row()), file_dialogs(), boxes_); }
+
+void PuzzleHelpWindow::set_file_dialogs(FileDialogs& dialogs) {
+    file_dialogs_ = &dialogs;
+    board_page->set_file_dialogs(dialogs);
+}
 
 FileDialogs& PuzzleHelpWindow::file_dialogs() {
     if (file_dialogs_) return *file_dialogs_;

@@ -34,6 +34,7 @@ namespace taalspoor {
 class FileDialogs;
 class PlatformFileDialogs;
 class ResultRowsModel;
+class BoardPage;
 class LingoPage;
 class SearchWorker;
 class SolverOptionControls;
@@ -47,7 +48,7 @@ public:
     ~PuzzleHelpWindow() override;
 
     // Where the file choice for saving comes from; Qt's file dialog unless given.
-    void set_file_dialogs(FileDialogs& dialogs) { file_dialogs_ = &dialogs; }
+    void set_file_dialogs(FileDialogs& dialogs);
     // How long typing must pause before a search starts.
     static constexpr int pause_ms = 150;
     // The window's size at its first showing on a screen with this room, when no size
@@ -72,6 +73,7 @@ public:
     QWidget* options_box;
     SolverOptionControls& options() { return *options_; }
     LingoPage* lingo_page;
+    BoardPage* board_page;
     QTreeView* results;
     QLabel* count_line;
     QPushButton* copy_button;

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <csignal>
 #include <fstream>
@@ -72,7 +74,15 @@ bool WorkingFolder::holds(const std::string& name) const {
 
 void WorkingFolder::remove(const std::string& name) const { std::filesystem::remove(path() / name); }
 
-Program::Program(DataFiles files) : folder(files), form(std::make_unique<TForm1>(boxes, folder.path())) {
+// What the windows keep between runs (the Puzzelhulp's size, its rack) goes to a scratch
+// place, and each program starts without it.
+WorkingFolder& without_kept_settings(WorkingFolder& folder) {
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Taalspoor"), QStringLiteral("Puzzelhulp")).clear();
+    return folder;
+}
+
+Program::Program(DataFiles files) : folder(files), form(std::make_unique<TForm1>(boxes, without_kept_settings(folder).path())) {
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) qWarning("the main window did not become active");
