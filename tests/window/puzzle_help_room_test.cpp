@@ -23,6 +23,7 @@
 #include <QTreeView>
 #include <random>
 
+#include "puzzlehelp/board_page.h"
 #include "puzzlehelp/lingo_page.h"
 #include "puzzlehelp/puzzle_help_window.h"
 #include "puzzlehelp/result_rows_model.h"
@@ -253,9 +254,11 @@ void PuzzleHelpRoomTest::control_tab_leaves_the_lingo_page_from_the_game_box() {
     QCOMPARE(QApplication::focusWidget(), help.lingo_page->game);
     // Through the window, as the keyboard sends it: shortcuts come first.
     QTest::keyClick(help.windowHandle(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(help.pages->currentIndex(), 0);
+    QCOMPARE(help.pages->currentWidget(), help.board_page);
     QTest::keyClick(help.windowHandle(), Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(help.pages->currentIndex(), 1);
+    QCOMPARE(help.pages->currentIndex(), 0);
+    QTest::keyClick(help.windowHandle(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(help.pages->currentWidget(), help.board_page);
 }
 
 QTEST_MAIN(PuzzleHelpRoomTest)
