@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "resources/mode_buttons.h"
+#include "search/board/board_game.h"
 #include "search/modes/mode_table.h"
 #include "search/solver_table/solver_table.h"
 #include "search/modes/word_length_mode.h"
@@ -71,7 +72,7 @@ std::string search_json(const SolverSearch& search) {
         .add_utf8("tip", search.tip)
         .add_utf8("help", search.help)
         .raw("columns", JsonObject().flag("sets", c.sets).flag("leftover", c.leftover).flag("explanation", c.explanation)
-                            .flag("count", c.count).text())
+                            .flag("count", c.count).flag("moves", c.moves).text())
         .raw("options", options.text())
         .text();
 }
@@ -101,12 +102,29 @@ std::string mode_options_json() {
         .text();
 }
 
+// The board games' premium squares, a string of 15 signs (. d t w W) a row, for the
+// page's board.
+std::string boards_json() {
+    JsonObject boards;
+    for (const char* name : {"wordfeud", "scrabble"}) {
+        JsonArray rows;
+        for (const auto& row : board_game(name)->layout) rows.add(std::string(row.begin(), row.end()));
+        boards.raw(name, rows.text());
+    }
+    return boards.text();
+}
+
 }  // namespace
 
 std::string tables_json() {
     JsonArray searches;
     for (const SolverSearch& search : solver_table()) searches.raw(search_json(search));
-    return JsonObject().raw("modes", modes_json()).raw("modeOptions", mode_options_json()).raw("searches", searches.text()).text();
+    return JsonObject()
+        .raw("modes", modes_json())
+        .raw("modeOptions", mode_options_json())
+        .raw("searches", searches.text())
+        .raw("boards", boards_json())
+        .text();
 }
 
 }  // namespace taalspoor::web

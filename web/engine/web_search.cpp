@@ -54,6 +54,24 @@ private:
     std::size_t own_lines_ = 0;
 };
 
+// The tiles a player has not seen yet, in a line under the moves: "ongezien (90): a 5, b 2, ...".
+std::string unseen_note(const SolverSearch& search, SolverQuery query) {
+    query.unseen = true;
+    SolverTables no_lists("");
+    const SolverOutcome unseen = *run_solver_query(search, query, no_lists, [] { return false; });
+    std::string letters, total;
+    for (const SolverRow& row : unseen.rows) {
+        if (row.text.rfind("totaal ", 0) == 0) {
+            total = row.text.substr(7);
+            continue;
+        }
+        std::string letter = row.text;
+        std::replace(letter.begin(), letter.end(), '\t', ' ');
+        letters += (letters.empty() ? "" : ", ") + letter;
+    }
+    return "ongezien (" + total + "): " + letters;
+}
+
 }  // namespace
 
 WebSearch::WebSearch(std::filesystem::path folder) : folder_(folder), tables_(std::move(folder)) {}
@@ -101,17 +119,20 @@ std::string WebSearch::ask(const Question& question) {
 std::string WebSearch::ask_solver(const SolverSearch& search, const Question& question) {
     search_ = &search;
     std::vector<GivenOption> given;
+    // A board stands in the address under the search's name, its lines separated by /.
+    const std::string text_key = search.text_from_file ? search.name : "q";
     for (const auto& [key, value] : question) {
-        if (key == "zoek" || key == "q") continue;
+        if (key == "zoek" || key == text_key) continue;
         // An option the search does not take is refused, as taalspoor-zoek refuses it.
         const TakenOption* taken = search.taken("--" + key);
         if (!taken) return answer(0, search.name, {}, "--" + utf8_to_latin1_lossy(key) + " hoort niet bij " + search.option);
         given.push_back({taken, utf8_to_latin1_lossy(value)});
     }
-    const std::string* text = value_of(question, "q");
+    const std::string* text = value_of(question, text_key);
+    std::string asked_text = text ? utf8_to_latin1_lossy(*text) : std::string();
+    if (search.text_from_file) std::replace(asked_text.begin(), asked_text.end(), '/', '\n');
     // A link names what differs from what the page starts a search with.
-    auto query = solver_query_of(search, text ? utf8_to_latin1_lossy(*text) : std::string(), std::move(given),
-                                 Defaults::interactive);
+    auto query = solver_query_of(search, std::move(asked_text), std::move(given), Defaults::interactive);
     if (const auto* refused = std::get_if<QueryError>(&query)) return answer(0, search.name, {}, refused->message());
     // The page draws every row's bar; the text has the counts only where they were asked.
     SolverQuery& asked = std::get<SolverQuery>(query);
@@ -122,6 +143,8 @@ std::string WebSearch::ask_solver(const SolverSearch& search, const Question& qu
     if (outcome.cut_short) notes.emplace_back(cut_short_note);
     if (const auto kept = kept_rows_note(outcome)) notes.push_back(*kept);
     if (!outcome.nothing_left.empty()) notes.push_back(outcome.nothing_left);
+    for (const std::string& warning : outcome.warnings) notes.push_back(warning);
+    if (search.columns.moves && !asked.unseen) notes.push_back(unseen_note(search, asked));
     heading_ = std::move(outcome.heading);
     rows_ = std::move(outcome.rows);
     return answer(outcome.in_all, search.name, notes, {}, outcome.cut_short);

@@ -5,6 +5,7 @@ import { followAddress, readAddress } from './address.js';
 import { choicesOf, fillChoice, OptionControls, optionsOf } from './controls.js';
 import { Engine } from './engine-client.js';
 import { LingoBoard } from './lingo-board.js';
+import { WordBoard } from './word-board.js';
 import { OwnListEditor, saveFile, storedOwnList } from './own-list.js';
 import { ResultList } from './results.js';
 
@@ -32,6 +33,8 @@ const results = new ResultList({
   notes: $('notes'),
   sentinel: $('more-rows'),
   engine,
+  // A move chosen in the list is shown on the word board.
+  onChoose: (fields) => wordBoard.showMove(fields[1], fields[2], fields[3]),
 });
 
 let tables;
@@ -41,17 +44,20 @@ let generation = 0;
 let engineReady = false;
 
 const chosen = () => choices.find((choice) => choice.value === choiceField.value);
-const needsText = (choice) => (choice.search ? choice.search.textRequired : choice.mode.takesQuery);
+// A search with a board of its own asks the board, not the query field.
+const needsText = (choice) => (choice.search ? choice.search.textRequired && !choice.search.ownPage : choice.mode.takesQuery);
 
-// A search with a board of its own (the guessing games): its guesses come from the board.
-const hasBoard = (choice) => Boolean(choice?.search?.ownPage);
+// A search with a board of its own: the guessing games' (their guesses come from it), or
+// the word games' (the board itself is the question).
+const boardOf = (choice) => (!choice?.search?.ownPage ? null : choice.search.columns.moves ? wordBoard : board);
+const hasBoard = (choice) => boardOf(choice) !== null;
 
 function question() {
   const choice = chosen();
   const [kind, name] = choice.value.split(':');
   const pairs = [[kind, name]];
   if (queryField.value !== '' && !queryField.disabled) pairs.push(['q', queryField.value]);
-  return [...pairs, ...controls.pairs(), ...(hasBoard(choice) ? board.pairs() : [])];
+  return [...pairs, ...controls.pairs(), ...(boardOf(choice)?.pairs() ?? [])];
 }
 
 function columnsOf(answer) {
@@ -86,6 +92,11 @@ async function searchNow() {
   if (needsText(choice) && queryField.value.trim() === '') {
     showError('');
     results.clear('Typ wat u zoekt.');
+    return;
+  }
+  if (boardOf(choice) === wordBoard && !controls.valueOf('rek')) {
+    showError('');
+    results.clear('Typ de letters van uw rek.');
     return;
   }
   // What is typed before the engine is ready is asked as soon as it is.
@@ -139,9 +150,29 @@ function boardConfig() {
   return { game, squares, first: game === 'lingo' ? (controls.valueOf('begin') || '').trim().toLowerCase() : '' };
 }
 
+// The word games' board and rack stay in the browser between visits.
+const stored = { board: 'taalspoor.bord', rack: 'taalspoor.rek' };
+function keepBoard() {
+  localStorage.setItem(stored.board, wordBoard.text());
+  localStorage.setItem(stored.rack, controls.valueOf('rek') ?? '');
+}
+
+const wordBoard = new WordBoard({
+  board: $('word-board'),
+  grid: $('word-grid'),
+  layButton: $('lay-button'),
+  onChange: () => { keepBoard(); scheduleSearch(); },
+  // A move laid takes its tiles off the rack: what is left is the rack.
+  onLay: (rest) => { controls.setValue('rek', rest); keepBoard(); searchNow(); },
+});
+
 const controls = new OptionControls($('options'), () => {
   summarise();
-  if (hasBoard(chosen())) board.configure(boardConfig());
+  if (boardOf(chosen()) === board) board.configure(boardConfig());
+  if (boardOf(chosen()) === wordBoard) {
+    wordBoard.configure(controls.valueOf('spel') || 'wordfeud');
+    keepBoard();
+  }
   scheduleSearch();
 });
 
@@ -164,10 +195,21 @@ function showChoice(given, fromAddress) {
   // The board takes the guesses; the query field has no part in such a search.
   const forControls = new Map(given);
   if (own) forControls.delete('poging');
+  const words = boardOf(choice) === wordBoard;
+  if (words) {
+    forControls.delete('bord');
+    if (!given.has('bord')) forControls.set('rek', given.get('rek') ?? localStorage.getItem(stored.rack) ?? '');
+  }
   controls.show(optionsOf(choice, tables).filter((option) => !own || option.name !== 'poging'), forControls, fromAddress);
   queryField.closest('.query').hidden = own;
-  board.show(own);
-  if (own) board.configure(boardConfig(), given.has('poging') ? given.get('poging').split(' ') : []);
+  board.show(own && !words);
+  wordBoard.show(words);
+  if (own && !words) board.configure(boardConfig(), given.has('poging') ? given.get('poging').split(' ') : []);
+  if (words) {
+    wordBoard.layouts = tables.boards;
+    wordBoard.read(given.get('bord') ?? localStorage.getItem(stored.board));
+    wordBoard.configure(controls.valueOf('spel') || 'wordfeud');
+  }
   optionsFold.hidden = $('options').hidden;
   summarise();
   help.textContent = choice.search ? choice.search.help : choice.mode.hint.replace(/\s*\n\s*/g, ' ');

@@ -142,6 +142,12 @@ export class OptionControls {
     return made.option.kind === 'flag' ? made.input.checked : made.input.value;
   }
 
+  // Sets a control as the user would (the rack, after a move is laid).
+  setValue(name, value) {
+    const made = this.controls.find(({ option }) => option.name === name);
+    if (made) made.input.value = value;
+  }
+
   // The options given, as pairs of command-line name and value.
   pairs() {
     const out = [];

@@ -7,7 +7,33 @@ const batch = 200;
 // word counted once has a sliver and "de" (402,195 times) a full bar.
 const share = (count) => Math.min(1, Math.log10(1 + count) / 5.6);
 
-function item(row, columns) {
+// A move of a word game: its score, place, word and the rack's tiles left, each in a
+// column; choosing it shows it on the board.
+function moveItem(row, onChoose) {
+  const li = document.createElement('li');
+  li.className = 'move';
+  li.dataset.text = row.text;
+  const fields = row.text.split('\t');
+  const names = ['score', 'place', 'word', 'rest'];
+  fields.forEach((field, k) => li.append(Object.assign(document.createElement('span'), { className: names[k], textContent: field })));
+  li.tabIndex = 0;
+  const choose = () => {
+    li.parentElement?.querySelector('.chosen')?.classList.remove('chosen');
+    li.classList.add('chosen');
+    onChoose?.(fields);
+  };
+  li.addEventListener('click', choose);
+  li.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter' || event.key === ' ') {
+      event.preventDefault();
+      choose();
+    }
+  });
+  return li;
+}
+
+function item(row, columns, onChoose) {
+  if (columns.moves) return moveItem(row, onChoose);
   const li = document.createElement('li');
   if (row.separator) {
     // A page break of a mode is only a line; the own list's words, where there are any,
@@ -50,8 +76,8 @@ function item(row, columns) {
 }
 
 export class ResultList {
-  constructor({ list, countLine, heading, notes, sentinel, engine }) {
-    Object.assign(this, { list, countLine, heading, notes, sentinel, engine });
+  constructor({ list, countLine, heading, notes, sentinel, engine, onChoose }) {
+    Object.assign(this, { list, countLine, heading, notes, sentinel, engine, onChoose });
     this.total = 0;
     this.shown = 0;
     this.loading = false;
@@ -89,6 +115,7 @@ export class ResultList {
     this.list.dataset.query = query;
     // Rows of words, of sets of words, or of explanations (a word may answer twice).
     const noun = (n) => {
+      if (columns.moves) return n === 1 ? 'zet' : 'zetten';
       if (columns.sets) return n === 1 ? 'combinatie' : 'combinaties';
       if (columns.explanation) return n === 1 ? 'rij' : 'rijen';
       return n === 1 ? 'woord' : 'woorden';
@@ -116,7 +143,7 @@ export class ResultList {
   }
 
   append(rows) {
-    this.list.append(...rows.map((row) => item(row, this.columns)));
+    this.list.append(...rows.map((row) => item(row, this.columns, this.onChoose)));
     this.shown += rows.length;
   }
 

@@ -77,12 +77,14 @@ export async function answered(page) {
 }
 
 // What taalspoor-zoek prints, run in a folder with the shipped data and the own list.
-export function commandLine(args) {
+// `files`: more files for the folder by name (a board for --bord).
+export function commandLine(args, files = {}) {
   const folder = mkdtempSync(join(tmpdir(), 'taalspoor-zoek-'));
   try {
     for (const name of ['nlwrdiso.v3', 'tellingen.txt', 'ij-uitzonderingen.txt'])
       symlinkSync(join(repo, 'data', name), join(folder, name));
     writeFileSync(join(folder, 'Mijnlijst.txt'), ownList, 'latin1');
+    for (const [name, text] of Object.entries(files)) writeFileSync(join(folder, name), text);
     try {
       return { out: execFileSync(taalspoorZoek, args, { cwd: folder, encoding: 'utf8', maxBuffer: 1 << 28 }), err: '' };
     } catch (failed) {

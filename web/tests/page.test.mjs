@@ -23,6 +23,14 @@ async function savedText(page, folder) {
 // Each row: the page's address and the same search at the command line. The page starts
 // a search as the window does, with ij one square and the most common words first where
 // the search has them: the command line asks that with --ij and --gangbaar.
+// Two board positions: the lines of the board in the address separated by /, in the
+// board file of the command line one a line.
+const emptyLine = '.'.repeat(15);
+const boardLines = (rows) => Array.from({ length: 15 }, (_, r) => rows[r] ?? emptyLine);
+const midGame = boardLines({ 7: '...kaarTen.....', 8: '.........o.....', 9: '.........p.....' });
+const boardFile = (lines) => ({ 'bord.txt': `${lines.join('\n')}\n` });
+const boardAddress = (lines) => encodeURIComponent(lines.join('/'));
+
 const searches = [
   ['modus=1&q=k.t', ['--alles', 'k.t']],
   ['modus=2&q=KAT&hoofdletters=1', ['--alles', '--modus', '2', '--hoofdletters', 'KAT']],
@@ -48,6 +56,8 @@ const searches = [
   ['zoek=weglatingen&q=s*t&waar=kop', ['--weglatingen', 's*t', '--waar', 'kop', '--ij', '--gangbaar']],
   ['zoek=lingo&begin=k&poging=kater%3D%2B--%2B%3F', ['--lingo', '--begin', 'k', '--poging', 'kater=+--+?']],
   ['zoek=lingo&spel=woordle&poging=tenor%3D-%3F---&poging=plein%3D--%3F--', ['--lingo', '--spel', 'woordle', '--poging', 'tenor=-?---', '--poging', 'plein=--?--']],
+  [`zoek=bord&bord=${boardAddress(boardLines({}))}&rek=kaarten`, ['--bord', 'bord.txt', '--rek', 'kaarten'], boardFile(boardLines({}))],
+  [`zoek=bord&bord=${boardAddress(midGame)}&rek=sterk%3Fo&spel=scrabble&max=120`, ['--bord', 'bord.txt', '--rek', 'sterk?o', '--spel', 'scrabble', '--max', '120'], boardFile(midGame)],
 ];
 
 test('every search gives the rows of taalspoor-zoek, byte for byte', async () => {
@@ -56,11 +66,11 @@ test('every search gives the rows of taalspoor-zoek, byte for byte', async () =>
   const cdp = await shared.browser.target().createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id });
   await page.evaluateOnNewDocument((bytes) => localStorage.setItem('taalspoor.mijnlijst', bytes), ownList);
-  for (const [address, args] of searches) {
+  for (const [address, args, files] of searches) {
     await page.goto(`${shared.origin}/?${address}`);
     await ready(page);
     await answered(page);
-    const expected = commandLine(args).out;
+    const expected = commandLine(args, files).out;
     assert.equal(await savedText(page, downloads), expected, address);
     // The list shows the same rows, the word first.
     const shown = await page.$$eval('#results li', (items) => items.slice(0, 30).map((li) => li.dataset.text ?? li.querySelector('.word').textContent));
@@ -69,7 +79,8 @@ test('every search gives the rows of taalspoor-zoek, byte for byte', async () =>
       .map((line) => (line.startsWith('   ===') ? line : line.split('\t')));
     shown.forEach((text, k) => {
       const line = lines[k];
-      const words = Array.isArray(line) ? (address.startsWith('zoek=anagrammen') ? line.join(' · ') : line[0]) : line;
+      const whole = address.startsWith('zoek=anagrammen') ? line.join(' · ') : address.startsWith('zoek=bord') ? line.join('\t') : line[0];
+      const words = Array.isArray(line) ? whole : line;
       assert.equal(text, words, `${address}: row ${k}`);
     });
   }
