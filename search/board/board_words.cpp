@@ -57,8 +57,8 @@ std::shared_ptr<const WordGraph> board_word_graph(const SolverQuery& query, Solv
         KeptTexts* kept = tables.kept_texts();
         const std::string stamp = source + "\n";
         if (kept)
-            if (const auto bytes = kept->read(board_words_name); bytes && bytes->compare(0, stamp.size(), stamp) == 0)
-                if (auto graph = WordGraph::from_bytes(std::string_view(*bytes).substr(stamp.size())))
+            if (auto bytes = kept->read(board_words_name); bytes && bytes->compare(0, stamp.size(), stamp) == 0)
+                if (auto graph = WordGraph::from_bytes(std::move(*bytes), stamp.size()))
                     return std::make_shared<const WordGraph>(std::move(*graph));
         const std::vector<std::string> words = read_playable_words(query, tables.folder());
         if (should_stop()) return nullptr;
