@@ -14,6 +14,7 @@
 #include "base/file_error.h"
 #include "base/whole_file.h"
 #include "puzzlehelp/board_grid_widget.h"
+#include "puzzlehelp/kept_settings.h"
 #include "puzzlehelp/search_worker.h"
 #include "search/board/board_game.h"
 #include "search/modes/front_end.h"
@@ -28,8 +29,6 @@ namespace {
 constexpr int pause_ms = 150;
 constexpr const char* kept_board_name = "bord.txt";
 enum MoveColumn { score_column, place_column, word_column, rest_column };
-
-QSettings kept_settings() { return QSettings(QStringLiteral("Taalspoor"), QStringLiteral("Puzzelhulp")); }
 
 }  // namespace
 

@@ -25,6 +25,7 @@
 #include <algorithm>
 
 #include "puzzlehelp/board_page.h"
+#include "puzzlehelp/kept_settings.h"
 #include "puzzlehelp/lingo_page.h"
 #include "puzzlehelp/result_rows_model.h"
 #include "puzzlehelp/search_worker.h"
@@ -406,13 +407,6 @@ FileDialogs& PuzzleHelpWindow::file_dialogs() {
             std::make_unique<PlatformFileDialogs>(this, QString::fromStdString(std::filesystem::absolute(folder_).string()));
     return *platform_file_dialogs_;
 }
-
-namespace {
-
-// Where the window's size and splitter are kept between runs.
-QSettings kept_settings() { return QSettings(QStringLiteral("Taalspoor"), QStringLiteral("Puzzelhulp")); }
-
-}  // namespace
 
 void PuzzleHelpWindow::showEvent(QShowEvent* event) {
     // At its first showing the window takes the size it had last time, if that still
