@@ -166,6 +166,19 @@ const wordBoard = new WordBoard({
   onLay: (rest) => { controls.setValue('rek', rest); keepBoard(); searchNow(); },
 });
 
+// A board file as taalspoor-zoek --bord reads it: 15 lines of 15 signs.
+$('board-open').addEventListener('change', async (event) => {
+  const [file] = event.target.files;
+  if (!file) return;
+  const lines = (await file.text()).split(/\r?\n/).map((line) => line.trimEnd());
+  while (lines.length > 0 && lines[lines.length - 1] === '') lines.pop();
+  wordBoard.read(lines.join('/'));
+  showError(wordBoard.text() === lines.join('/') ? '' : 'Dit bestand is geen bord van 15 regels van 15 tekens.');
+  keepBoard();
+  searchNow();
+});
+$('board-save').addEventListener('click', () => saveFile('bord.txt', [`${wordBoard.text().replaceAll('/', '\n')}\n`], 'text/plain;charset=utf-8'));
+
 const controls = new OptionControls($('options'), () => {
   summarise();
   if (boardOf(chosen()) === board) board.configure(boardConfig());
@@ -209,6 +222,8 @@ function showChoice(given, fromAddress) {
     wordBoard.layouts = tables.boards;
     wordBoard.read(given.get('bord') ?? localStorage.getItem(stored.board));
     wordBoard.configure(controls.valueOf('spel') || 'wordfeud');
+    // The board shown is the one kept, also when a link brought it.
+    keepBoard();
   }
   optionsFold.hidden = $('options').hidden;
   summarise();

@@ -3,7 +3,8 @@
 // board kept in the browser and in the address. Nothing is said on the console.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { mkdirSync } from 'node:fs';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { answered, commandLine, openPage, ready, site, siteAndBrowser } from './browser.mjs';
 
@@ -51,6 +52,24 @@ test('a board typed, its moves, a move laid, and the board kept', async () => {
   const laid = await boardParam(page);
   assert.ok(laid.replaceAll('/', '').replace(/\./g, '').length === 7 + fresh, laid);
   assert.ok(laid.toLowerCase().replaceAll('/', '').includes(word.toLowerCase()) || /^[A-O]/.test(expected[0].split('\t')[1]));
+
+  // Saved as a board file, as taalspoor-zoek --bord reads it; an opened file replaces the board.
+  const downloads = mkdtempSync(join(tmpdir(), 'taalspoor-bord-'));
+  const cdp = await shared.browser.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads, browserContextId: page.browserContext().id });
+  await page.click('#board-save');
+  const saved = join(downloads, 'bord.txt');
+  for (let tries = 0; tries < 200 && !existsSync(saved); ++tries) await new Promise((done) => setTimeout(done, 50));
+  await new Promise((done) => setTimeout(done, 100));
+  assert.equal(readFileSync(saved, 'utf8'), `${laid.split('/').join('\n')}\n`);
+  const other = join(downloads, 'ander.txt');
+  writeFileSync(other, `${'.'.repeat(15)}\r\n`.repeat(7) + `${'.'.repeat(7)}zee${'.'.repeat(5)}  \r\n` + `${'.'.repeat(15)}\r\n`.repeat(7));
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('label.file-button:has(#board-open)')]);
+  await chooser.accept([other]);
+  await page.waitForFunction(() => new URL(location.href).searchParams.get('bord')?.split('/')[7] === '.......zee.....');
+  await page.goto(`${shared.origin}/?zoek=bord&bord=${encodeURIComponent(laid)}&rek=${encodeURIComponent(rest)}`);
+  await ready(page);
+  rmSync(downloads, { recursive: true, force: true });
 
   // A new visit without an address finds the board and rack where they were.
   await page.goto(`${shared.origin}/?zoek=bord`);
