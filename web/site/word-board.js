@@ -23,7 +23,7 @@ export class WordBoard {
     this.down = false;
     this.rest = null;
     grid.tabIndex = 0;
-    grid.setAttribute('role', 'grid');
+    grid.setAttribute('role', 'group');
     grid.setAttribute('aria-label', 'het bord: typ letters om stenen te leggen, Shift+letter een blanco; pijltjes, spatie draait');
     grid.addEventListener('keydown', (event) => this.key(event));
     grid.addEventListener('click', (event) => this.pointed(event, false));
@@ -132,7 +132,7 @@ export class WordBoard {
         const cell = document.createElement('span');
         cell.dataset.row = r;
         cell.dataset.column = c;
-        cell.setAttribute('role', 'gridcell');
+        cell.setAttribute('role', 'img');
         const sign = this.squares[r][c] !== '.' ? this.squares[r][c] : this.shown[r][c];
         const premium = this.layout[r][c];
         const name = `${String.fromCharCode(65 + c)}${r + 1}`;

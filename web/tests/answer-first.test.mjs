@@ -148,6 +148,8 @@ test('axe-core finds no WCAG A or AA violation, light and dark, on a phone and a
     ['?zoek=verborgen&q=Zij+kwam+na+de+regen+thuis', { width: 1280, height: 860 }, 'light'],
     ['?zoek=patroon&q=k.t&lengte=abc', { width: 390, height: 844 }, 'light'],
     ['?zoek=lingo&begin=k', { width: 1280, height: 860 }, 'dark'],
+    [`?zoek=bord&bord=${encodeURIComponent([...Array(7).fill('.'.repeat(15)), '.....kaarTen...', ...Array(7).fill('.'.repeat(15))].join('/'))}&rek=sterk%3Fo`,
+      { width: 390, height: 844 }, 'dark'],
   ];
   for (const [address, size, scheme] of states) {
     const page = await openPage(shared.browser, size);
