@@ -42,7 +42,7 @@ BoardPage::BoardPage(std::filesystem::path folder, UserDialogs& boxes, QWidget* 
     connect(worker_, &SearchWorker::finished, this, &BoardPage::show_outcome);
     connect(worker_, &SearchWorker::failed, this, &BoardPage::show_failure);
     read_kept();
-    changed();
+    ask_again();
 }
 
 BoardPage::~BoardPage() {
@@ -131,10 +131,15 @@ SolverQuery BoardPage::query() const {
 
 bool BoardPage::searching() const { return pause_.isActive() || worker_->running(); }
 
+// The user changed the board, the rack or the game: kept for the next run, and asked again.
 void BoardPage::changed() {
+    keep();
+    ask_again();
+}
+
+void BoardPage::ask_again() {
     worker_->cancel();
     show_unseen();
-    keep();
     if (rack->text().trimmed().isEmpty()) {
         moves->clear();
         count_line->setText(QStringLiteral("Typ de letters van uw rek."));

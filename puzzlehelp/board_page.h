@@ -56,6 +56,7 @@ signals:
 private:
     void build_controls();
     void changed();
+    void ask_again();
     void ask();
     void show_outcome(const std::shared_ptr<const SolverOutcome>& outcome);
     void show_failure(const QString& message);
