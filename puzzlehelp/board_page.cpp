@@ -17,6 +17,7 @@
 #include "puzzlehelp/kept_settings.h"
 #include "puzzlehelp/search_worker.h"
 #include "search/board/board_game.h"
+#include "search/board/board_search.h"
 #include "search/modes/front_end.h"
 #include "window_support/latin1_text.h"
 #include "window_support/result_file_saving.h"
@@ -29,6 +30,11 @@ namespace {
 constexpr int pause_ms = 150;
 constexpr const char* kept_board_name = "bord.txt";
 enum MoveColumn { score_column, place_column, word_column, rest_column };
+
+// A board file as taalspoor-zoek --bord reads it.
+BoardGrid read_board_file(const std::filesystem::path& path, const std::string& name) {
+    return read_board_grid(read_whole_file(path, name), "--bord", board_sign);
+}
 
 }  // namespace
 
@@ -108,7 +114,7 @@ void BoardPage::build_controls() {
 
     connect(board, &BoardGridWidget::board_changed, this, &BoardPage::changed);
     connect(game, &QComboBox::currentIndexChanged, this, [this] {
-        board->set_layout(board_game(game->currentData().toString().toStdString())->layout);
+        show_layout_of_game();
         changed();
     });
     connect(rack, &QLineEdit::textChanged, this, &BoardPage::changed);
@@ -117,8 +123,10 @@ void BoardPage::build_controls() {
     connect(lay_button, &QPushButton::clicked, this, &BoardPage::lay_chosen_move);
     connect(open_button, &QPushButton::clicked, this, &BoardPage::open_board);
     connect(save_button, &QPushButton::clicked, this, &BoardPage::save_board);
-    board->set_layout(board_game("wordfeud")->layout);
+    show_layout_of_game();
 }
+
+void BoardPage::show_layout_of_game() { board->set_layout(board_game(query().game)->layout); }
 
 SolverQuery BoardPage::query() const {
     SolverQuery q = default_query(search_);
@@ -178,20 +186,11 @@ void BoardPage::show_failure(const QString& message) {
 
 // The unseen tiles need no list: the engine answers them at once, here.
 void BoardPage::show_unseen() {
-    SolverQuery q = query();
-    q.unseen = true;
     try {
-        SolverTables none(folder_);
-        const auto outcome = run_solver_query(search_, q, none, [] { return false; });
-        QStringList letters;
-        QString total;
-        for (const SolverRow& row : outcome->rows) {
-            QString line = from_latin1(row.text);
-            if (line.startsWith(QStringLiteral("totaal "))) total = line.mid(7);
-            else letters << line.replace(QLatin1Char('\t'), QLatin1Char(' '));
-        }
-        QString text = QStringLiteral("Ongezien (%1): %2").arg(total, letters.join(QStringLiteral(", ")));
-        for (const std::string& warning : outcome->warnings) text += QStringLiteral("\n") + from_latin1(warning);
+        const UnseenTiles unseen = unseen_tiles(query());
+        QString text = from_latin1(unseen.line());
+        text[0] = text[0].toUpper();  // a line of its own, not a note under the moves
+        for (const std::string& warning : unseen.warnings) text += QStringLiteral("\n") + from_latin1(warning);
         unseen_line->setText(text);
     } catch (const QueryError& error) {
         unseen_line->setText(from_latin1(error.message()));
@@ -228,9 +227,9 @@ void BoardPage::read_kept() {
     const QSignalBlocker quiet_rack(rack), quiet_game(game), quiet_board(board);
     rack->setText(kept_settings().value(QStringLiteral("rek")).toString());
     game->setCurrentIndex(std::max(0, game->findData(kept_settings().value(QStringLiteral("spel")))));
-    board->set_layout(board_game(game->currentData().toString().toStdString())->layout);
+    show_layout_of_game();
     try {
-        board->set_board(read_board_grid(read_whole_file(folder_ / kept_board_name, kept_board_name), "--bord", board_sign));
+        board->set_board(read_board_file(folder_ / kept_board_name, kept_board_name));
     } catch (const FileError&) {
     } catch (const QueryError&) {
     }
@@ -241,7 +240,7 @@ void BoardPage::open_board() {
     const auto chosen = file_dialogs_->choose_file(FileDialogPurpose::open, QStringLiteral("Bord openen"));
     if (!chosen) return;
     try {
-        board->set_board(read_board_grid(read_whole_file(chosen->toStdString(), to_latin1(*chosen)), "--bord", board_sign));
+        board->set_board(read_board_file(chosen->toStdString(), to_latin1(*chosen)));
         changed();
     } catch (const FileError& error) {
         boxes_.show_message(BoxKind::warning, error.what());

@@ -61,6 +61,8 @@ private:
     void show_outcome(const std::shared_ptr<const SolverOutcome>& outcome);
     void show_failure(const QString& message);
     void show_unseen();
+    // The premium squares of the game chosen.
+    void show_layout_of_game();
     void show_chosen_move();
     void lay_chosen_move();
     void open_board();

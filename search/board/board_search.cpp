@@ -3,7 +3,10 @@
 //
 //     taalspoor-zoek --bord bord.txt --rek katerp?      37  8D  PaKTE  r?  ...
 
+#include "search/board/board_search.h"
+
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "base/file_error.h"
@@ -42,8 +45,9 @@ PremiumLayout read_layout(const std::string& file) {
     return read_board_grid(text, "--indeling", layout_sign);
 }
 
-// The game's whole set less the board and the rack, a line a letter still unseen.
-void list_unseen(const BoardGame& game, const BoardGrid& board, const std::string& rack, RowSink& rows) {
+const BoardGame& game_of(const SolverQuery& query) { return *board_game(query.game.empty() ? "wordfeud" : query.game); }
+
+UnseenTiles unseen_in(const BoardGame& game, const BoardGrid& board, const std::string& rack) {
     std::array<long, 27> left{};  // a-z, then the blanks
     for (std::size_t l = 0; l < 26; ++l) left[l] = game.tiles[l];
     left[26] = game.blanks;
@@ -54,30 +58,47 @@ void list_unseen(const BoardGame& game, const BoardGrid& board, const std::strin
     for (const auto& row : board)
         for (const char sign : row) take(sign);
     for (const char tile : rack) take(tile);
-    long total = 0;
+    UnseenTiles unseen;
     for (std::size_t l = 0; l < left.size(); ++l) {
-        const std::string name = l < 26 ? std::string(1, static_cast<char>('a' + l)) : std::string("?");
+        const char name = l < 26 ? static_cast<char>('a' + l) : '?';
         if (left[l] < 0) {
             const long set = l < 26 ? game.tiles[l] : game.blanks;
-            rows.warn("het bord en het rek hebben " + std::to_string(set - left[l]) + " keer " +
-                      (l < 26 ? "de " + name : std::string("een blanco")) + ", " + game.name + " heeft er " +
-                      std::to_string(set));
+            unseen.warnings.push_back("het bord en het rek hebben " + std::to_string(set - left[l]) + " keer " +
+                                      (l < 26 ? std::string("de ") + name : std::string("een blanco")) + ", " + game.name +
+                                      " heeft er " + std::to_string(set));
         }
         if (left[l] <= 0) continue;
-        rows.add_ranked({.text = name + "\t" + std::to_string(left[l])});
-        total += left[l];
+        unseen.left.emplace_back(name, left[l]);
+        unseen.total += left[l];
     }
-    rows.add_ranked({.text = "totaal " + std::to_string(total)});
+    return unseen;
+}
+
+// The unseen tiles as rows: a line a letter, then the total.
+void list_unseen(UnseenTiles unseen, RowSink& rows) {
+    for (std::string& warning : unseen.warnings) rows.warn(std::move(warning));
+    for (const auto& [letter, count] : unseen.left) rows.add_ranked({.text = std::string(1, letter) + "\t" + std::to_string(count)});
+    rows.add_ranked({.text = "totaal " + std::to_string(unseen.total)});
 }
 
 }  // namespace
 
+std::string UnseenTiles::line() const {
+    std::string letters;
+    for (const auto& [letter, count] : left) letters += (letters.empty() ? "" : ", ") + std::string(1, letter) + " " + std::to_string(count);
+    return "ongezien (" + std::to_string(total) + "): " + letters;
+}
+
+UnseenTiles unseen_tiles(const SolverQuery& query) {
+    return unseen_in(game_of(query), read_board_grid(query.text, "--bord", board_sign), read_rack(query.rack, true));
+}
+
 bool solve_board(const SolverQuery& query, SolverTables& tables, RowSink& rows, const StopCheck& should_stop) {
-    const BoardGame& game = *board_game(query.game.empty() ? "wordfeud" : query.game);
+    const BoardGame& game = game_of(query);
     const BoardGrid board = read_board_grid(query.text, "--bord", board_sign);
     const std::string rack = read_rack(query.rack, query.unseen);
     if (query.unseen) {
-        list_unseen(game, board, rack, rows);
+        list_unseen(unseen_in(game, board, rack), rows);
         return true;
     }
     const PremiumLayout layout = query.layout_file.empty() ? game.layout : read_layout(query.layout_file);

@@ -8,6 +8,7 @@
 #include "base/file_names.h"
 #include "base/latin1.h"
 #include "base/whole_number.h"
+#include "search/board/board_search.h"
 #include "search/modes/answering_dialogs.h"
 #include "search/modes/search_driver.h"
 #include "search/modes/word_length_mode.h"
@@ -53,24 +54,6 @@ private:
     bool own_part_ = false;
     std::size_t own_lines_ = 0;
 };
-
-// The tiles a player has not seen yet, in a line under the moves: "ongezien (90): a 5, b 2, ...".
-std::string unseen_note(const SolverSearch& search, SolverQuery query) {
-    query.unseen = true;
-    SolverTables no_lists("");
-    const SolverOutcome unseen = *run_solver_query(search, query, no_lists, [] { return false; });
-    std::string letters, total;
-    for (const SolverRow& row : unseen.rows) {
-        if (row.text.rfind("totaal ", 0) == 0) {
-            total = row.text.substr(7);
-            continue;
-        }
-        std::string letter = row.text;
-        std::replace(letter.begin(), letter.end(), '\t', ' ');
-        letters += (letters.empty() ? "" : ", ") + letter;
-    }
-    return "ongezien (" + total + "): " + letters;
-}
 
 }  // namespace
 
@@ -144,7 +127,12 @@ std::string WebSearch::ask_solver(const SolverSearch& search, const Question& qu
     if (const auto kept = kept_rows_note(outcome)) notes.push_back(*kept);
     if (!outcome.nothing_left.empty()) notes.push_back(outcome.nothing_left);
     for (const std::string& warning : outcome.warnings) notes.push_back(warning);
-    if (search.columns.moves && !asked.unseen) notes.push_back(unseen_note(search, asked));
+    // Under the moves, the tiles not yet seen.
+    if (search.columns.moves && !asked.unseen) {
+        UnseenTiles unseen = unseen_tiles(asked);
+        notes.insert(notes.end(), unseen.warnings.begin(), unseen.warnings.end());
+        notes.push_back(unseen.line());
+    }
     heading_ = std::move(outcome.heading);
     rows_ = std::move(outcome.rows);
     return answer(outcome.in_all, search.name, notes, {}, outcome.cut_short);
